@@ -28,7 +28,7 @@ public:
     void Clear() { m_rows.clear(); }
     int RowCount() const { return int(m_rows.size()); }
     QVariant Value(int row, const QString &field) const;
-    QString Text(int row, const QString &field) const { return Value(row, field).toString(); }
+    QString TextAt(int row, const QString &field) const { return Value(row, field).toString(); }
 
     // Width of a text in bytes of the legacy code page.
     static int LegacyByteWidth(const QString &text);
