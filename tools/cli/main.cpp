@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "CliRadio.h"
 
 #include <QCoreApplication>
 
@@ -19,6 +20,9 @@ int main(int argc, char *argv[])
         {QStringLiteral("new"), RunNew},
         {QStringLiteral("dump"), RunDump},
         {QStringLiteral("info"), RunInfo},
+        {QStringLiteral("ports"), RunPorts},
+        {QStringLiteral("read"), RunRead},
+        {QStringLiteral("write"), RunWrite},
     };
     const QString command = args.takeFirst();
     const auto it = commands.find(command);
