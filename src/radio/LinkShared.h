@@ -16,5 +16,7 @@ struct LinkShared
     quint8 RxBuffer[BufferSize] = {};
     std::atomic<qint32> RxExpected {0};
     std::atomic<bool> LineErrorFlag {false};
+    // A line error came while the worker was not waiting: its current step fails all the same.
+    std::atomic<bool> LineErrorSeen {false};
     std::atomic<bool> ErrorReported {false};
 };

@@ -110,7 +110,7 @@ bool TSendThread::SendAndWait(const QByteArray &frame, int expected)
     StopTryTime();
     if (m_pauseAfterAnswer > 0 && !pause(m_pauseAfterAnswer))
         return false;
-    return !m_shared->LineErrorFlag;
+    return !m_shared->LineErrorFlag && !m_shared->LineErrorSeen;
 }
 
 bool TSendThread::ExchangeAck()
@@ -121,7 +121,7 @@ bool TSendThread::ExchangeAck()
     m_shared->LineErrorFlag = false;
     if (!send(QByteArray(1, char(ACK)), false) || !waitForAnswer())
         return false;
-    return m_shared->RxBuffer[0] == ACK && !m_shared->LineErrorFlag;
+    return m_shared->RxBuffer[0] == ACK && !m_shared->LineErrorFlag && !m_shared->LineErrorSeen;
 }
 
 bool TSendThread::ReadRecord(Record &buffer)

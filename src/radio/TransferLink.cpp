@@ -230,6 +230,7 @@ void TransferLink::WakeWorker()
 
 void TransferLink::WakeWorkerWithLineError()
 {
+    m_shared->LineErrorSeen = true;
     if (m_worker && m_worker->isWaiting()) {
         m_shared->LineErrorFlag = true;
         m_worker->Wake();

@@ -133,15 +133,15 @@ void RadioSim::handle(uint8_t byte, int64_t at)
             m_mode = byte == STX ? Mode::WakeUp : Mode::Idle;
         }
         return;
-    case Mode::AfterIdentity:
+    case Mode::AwaitIdentity:
     case Mode::Program:
         break;
     }
     if (m_frame.empty()) {
-        // 0x02 and then "P": a new wake-up, not an identity query followed by a command.
-        if (m_mode == Mode::AfterIdentity && byte == uint8_t('P')) {
+        // The identity query comes right after the wake-up; any later 0x02 begins a new one.
+        if (byte == STX && m_mode == Mode::Program) {
             m_mode = Mode::WakeUp;
-            m_wakeIndex = 1;
+            m_wakeIndex = 0;
             return;
         }
         m_mode = Mode::Program;
@@ -177,7 +177,7 @@ void RadioSim::command(const std::vector<uint8_t> &frame, int64_t at)
         return;
     const uint8_t first = frame[0];
     if (frame.size() == 8 && first == STX) {
-        m_mode = Mode::Program;
+        m_mode = Mode::AwaitIdentity;
         if (m_options.echo)
             answer({uint8_t('M'), ACK}, at);
         else
@@ -187,7 +187,6 @@ void RadioSim::command(const std::vector<uint8_t> &frame, int64_t at)
     if (first == STX) {
         const std::string &c = m_options.modelCode;
         answer({uint8_t('P'), uint8_t(c[0]), uint8_t(c[1]), uint8_t(c[2]), uint8_t(c[3]), 0x00, 0x00, 0x00}, at);
-        m_mode = Mode::AfterIdentity;
         return;
     }
     if (first == ACK) {

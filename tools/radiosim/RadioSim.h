@@ -66,7 +66,7 @@ private:
     int64_t m_outFree = 0; // when the line to the computer is next free
     int64_t m_lastByte = -1;
 
-    enum class Mode { Idle, WakeUp, Program, AfterIdentity };
+    enum class Mode { Idle, WakeUp, AwaitIdentity, Program };
     Mode m_mode = Mode::Idle;
     size_t m_wakeIndex = 0;
     std::vector<uint8_t> m_frame;
