@@ -2,6 +2,8 @@
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
+
+#include <string>
 #else
 #include <iconv.h>
 

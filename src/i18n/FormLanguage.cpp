@@ -157,16 +157,17 @@ private:
             (object->*set)(result);
     }
 
-    void relabelAction(QAction *action, bool withHint)
+    // Caption, then hint. The hint is taken before the caption changes, because a tool tip that
+    // was never set follows the caption and would otherwise take the new caption as built in.
+    template <typename T>
+    void relabelCaptionAndHint(T *object, QString (T::*get)() const, void (T::*set)(const QString &))
     {
-        relabelCaption(action, &QAction::text, &QAction::setText);
-        if (withHint) {
-            const QString current = action->toolTip();
-            const QString hint = text(action, QStringLiteral("Hint"), current,
-                                      action->objectName() + QStringLiteral(".Hint"));
-            if (m_change && hint != current)
-                action->setToolTip(hint);
-        }
+        const QString currentHint = object->toolTip();
+        relabelCaption(object, get, set);
+        const QString hint = text(object, QStringLiteral("Hint"), currentHint,
+                                  object->objectName() + QStringLiteral(".Hint"));
+        if (m_change && hint != object->toolTip())
+            object->setToolTip(hint);
     }
 
     void visit(QObject *object)
@@ -177,20 +178,15 @@ private:
         if (auto *label = qobject_cast<QLabel *>(object)) {
             relabelCaption(label, &QLabel::text, &QLabel::setText);
         } else if (action && inMenu(action)) {
-            relabelAction(action, false);
+            relabelCaption(action, &QAction::text, &QAction::setText);
         } else if (auto *menu = qobject_cast<QMenu *>(object)) {
             relabelCaption(menu, &QMenu::title, &QMenu::setTitle);
         } else if (auto *button = qobject_cast<QPushButton *>(object)) {
             relabelCaption(button, &QPushButton::text, &QPushButton::setText);
         } else if (action && inToolBar(action)) {
-            relabelAction(action, true);
+            relabelCaptionAndHint(action, &QAction::text, &QAction::setText);
         } else if (auto *toolButton = qobject_cast<QToolButton *>(object)) {
-            relabelCaption(toolButton, &QToolButton::text, &QToolButton::setText);
-            const QString current = toolButton->toolTip();
-            const QString hint = text(toolButton, QStringLiteral("Hint"), current,
-                                      toolButton->objectName() + QStringLiteral(".Hint"));
-            if (m_change && hint != current)
-                toolButton->setToolTip(hint);
+            relabelCaptionAndHint<QAbstractButton>(toolButton, &QAbstractButton::text, &QAbstractButton::setText);
         } else if (auto *grid = dynamic_cast<GridTitles *>(object)) {
             relabelGrid(object, grid);
         } else if (auto *combo = qobject_cast<QComboBox *>(object)) {

@@ -382,4 +382,23 @@ TEST_F(FormLanguageTest, KeysListedAreTheKeysRead)
     EXPECT_TRUE(MissingLanguageKeys(&w, true, writeLanguage(QStringLiteral("German"), FullFile)).isEmpty());
 }
 
+TEST_F(FormLanguageTest, AHintNeverSetStaysTheBuiltInCaption)
+{
+    writeLanguage(QStringLiteral("German"), "[fBar]\r\ntbNew.Caption=Neu\r\n");
+    QWidget w;
+    w.setObjectName(QStringLiteral("fBar"));
+    auto *bar = new QToolBar(&w);
+    auto *action = new QAction(QStringLiteral("&New"), &w);
+    action->setObjectName(QStringLiteral("tbNew"));
+    bar->addAction(action);
+    const QString builtInHint = action->toolTip();
+
+    ApplyFormLanguage(&w, QStringLiteral("German"), true);
+    EXPECT_EQ(action->text(), QStringLiteral("Neu"));
+    EXPECT_EQ(action->toolTip(), builtInHint);
+    ApplyFormLanguage(&w, QStringLiteral("Missing"), true);
+    EXPECT_EQ(action->text(), QStringLiteral("&New"));
+    EXPECT_EQ(action->toolTip(), builtInHint);
+}
+
 }
