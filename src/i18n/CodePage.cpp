@@ -6,8 +6,6 @@
 #include <string>
 #else
 #include <iconv.h>
-
-#include <cerrno>
 #endif
 
 #ifdef Q_OS_WIN

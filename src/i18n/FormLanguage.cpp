@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -123,7 +124,7 @@ private:
     {
         const QList<QObject *> places = action->associatedObjects();
         for (QObject *place : places) {
-            if (qobject_cast<QMenu *>(place))
+            if (qobject_cast<QMenu *>(place) || qobject_cast<QMenuBar *>(place))
                 return true;
         }
         return false;

@@ -64,6 +64,9 @@ public:
         menuItem->setToolTip(QStringLiteral("menu hint"));
         SetTag(menuItem, 3);
         menu->addAction(menuItem);
+        barItem = new QAction(QStringLiteral("&Help"), this);
+        barItem->setObjectName(QStringLiteral("nHelp"));
+        bar->addAction(barItem);
 
         auto *toolBar = new QToolBar(this);
         toolAction = new QAction(QStringLiteral("Open"), this);
@@ -164,7 +167,7 @@ public:
         QStringList t = {windowTitle(), label->text(), menu->title(), menuItem->text(), menuItem->toolTip(),
                          toolAction->text(), toolAction->toolTip(), toolButton->text(), toolButton->toolTip(),
                          button->text(), check->text(), radio->text(), group->title(), tabs->tabText(0),
-                         edit->text(), childLabel->text()};
+                         edit->text(), childLabel->text(), barItem->text()};
         t << grid->titles << fixedGrid->titles << items(combo) << items(firstOnly) << items(fixedCombo)
           << items(list) << items(fixedList);
         return t;
@@ -173,6 +176,7 @@ public:
     QLabel *label;
     QMenu *menu;
     QAction *menuItem;
+    QAction *barItem;
     QAction *toolAction;
     QToolButton *toolButton;
     QPushButton *button;
@@ -198,6 +202,7 @@ const QByteArray FullFile = "[fTest]\r\n"
                             "nFile.Caption=&Datei\r\n"
                             "nOpen.Caption=&Öffnen\r\n"
                             "nOpen.Hint=never read\r\n"
+                            "nHelp.Caption=&Hilfe\r\n"
                             "tbOpen.Caption=Öffnen\r\n"
                             "tbOpen.Hint=Datei öffnen\r\n"
                             "tbSave.Caption=Sichern\r\n"
@@ -248,6 +253,7 @@ TEST_F(FormLanguageTest, EveryKindOfComponentTakesItsText)
     EXPECT_EQ(w.menu->title(), QStringLiteral("&Datei"));
     EXPECT_EQ(w.menuItem->text(), QStringLiteral("&Öffnen"));
     EXPECT_EQ(w.menuItem->toolTip(), QStringLiteral("menu hint"));
+    EXPECT_EQ(w.barItem->text(), QStringLiteral("&Hilfe"));
     EXPECT_EQ(w.toolAction->text(), QStringLiteral("Öffnen"));
     EXPECT_EQ(w.toolAction->toolTip(), QStringLiteral("Datei öffnen"));
     EXPECT_EQ(w.toolButton->text(), QStringLiteral("Sichern"));
@@ -364,7 +370,7 @@ TEST_F(FormLanguageTest, KeysListedAreTheKeysRead)
         return n;
     };
     const QStringList withItems = names(FormLanguageKeys(&w, true));
-    EXPECT_EQ(withItems, QStringList({"fTest.Caption", "Label1.Caption", "nFile.Caption", "nOpen.Caption",
+    EXPECT_EQ(withItems, QStringList({"fTest.Caption", "Label1.Caption", "nFile.Caption", "nOpen.Caption", "nHelp.Caption",
                                       "tbOpen.Caption", "tbOpen.Hint", "tbSave.Caption", "tbSave.Hint",
                                       "btnOk.Caption", "gvData.1", "gvData.2", "cbMonikey.0", "cbMonikey.1",
                                       "cbMonikey.2", "cbTxTimeout.0", "chBeep.Caption", "gbOptions.Caption",
