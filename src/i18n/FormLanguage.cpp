@@ -36,6 +36,8 @@ namespace {
 // since, and counts as built in from then on.
 const char BuiltInProperty[] = "zqBuiltInTexts";
 
+const char StaticTextProperty[] = "StaticText";
+
 const int NeverTranslate = -2;
 const int FirstItemOnly = -3;
 
@@ -177,7 +179,8 @@ private:
         auto *tabs = tabWidgetOf(object);
 
         if (auto *label = qobject_cast<QLabel *>(object)) {
-            relabelCaption(label, &QLabel::text, &QLabel::setText);
+            if (!label->property(StaticTextProperty).toBool())
+                relabelCaption(label, &QLabel::text, &QLabel::setText);
         } else if (action && inMenu(action)) {
             relabelCaption(action, &QAction::text, &QAction::setText);
         } else if (auto *menu = qobject_cast<QMenu *>(object)) {
@@ -258,6 +261,11 @@ private:
     bool m_translateItems;
 };
 
+}
+
+void SetStaticText(QWidget *label)
+{
+    label->setProperty(StaticTextProperty, true);
 }
 
 void ApplyFormLanguage(QWidget *window, const QString &languageName, bool translateItems)

@@ -125,6 +125,11 @@ public:
         SetTag(fixedList, -2);
         layout->addWidget(fixedList);
 
+        value = new QLabel(QStringLiteral("460.05000"), this);
+        value->setObjectName(QStringLiteral("lbFrequency"));
+        SetStaticText(value);
+        layout->addWidget(value);
+
         edit = new QLineEdit(QStringLiteral("typed"), this);
         edit->setObjectName(QStringLiteral("eText"));
         layout->addWidget(edit);
@@ -167,7 +172,7 @@ public:
         QStringList t = {windowTitle(), label->text(), menu->title(), menuItem->text(), menuItem->toolTip(),
                          toolAction->text(), toolAction->toolTip(), toolButton->text(), toolButton->toolTip(),
                          button->text(), check->text(), radio->text(), group->title(), tabs->tabText(0),
-                         edit->text(), childLabel->text(), barItem->text()};
+                         edit->text(), childLabel->text(), barItem->text(), value->text()};
         t << grid->titles << fixedGrid->titles << items(combo) << items(firstOnly) << items(fixedCombo)
           << items(list) << items(fixedList);
         return t;
@@ -191,6 +196,7 @@ public:
     QTabWidget *tabs;
     QListWidget *list;
     QListWidget *fixedList;
+    QLabel *value;
     QLineEdit *edit;
     QDialog *child;
     QLabel *childLabel;
@@ -226,6 +232,7 @@ const QByteArray FullFile = "[fTest]\r\n"
                             "lbValue.1=Zwei\r\n"
                             "lbCodes.0=never read\r\n"
                             "eText.Caption=never read\r\n"
+                            "lbFrequency.Caption=never read\r\n"
                             "[fChild]\r\n"
                             "Label1.Caption=never read\r\n";
 
@@ -274,6 +281,7 @@ TEST_F(FormLanguageTest, EveryKindOfComponentTakesItsText)
     EXPECT_EQ(TestWindow::items(w.list), QStringList({"Eins", "Zwei"}));
     EXPECT_EQ(TestWindow::items(w.fixedList), QStringList({"D023N"}));
     EXPECT_EQ(w.edit->text(), QStringLiteral("typed"));
+    EXPECT_EQ(w.value->text(), QStringLiteral("460.05000"));
     EXPECT_EQ(w.childLabel->text(), QStringLiteral("Child"));
 }
 
