@@ -11,6 +11,7 @@
 #include "codeplug/TTestFre.h"
 #include "i18n/LanguageTexts.h"
 #include "i18n/SysInfo.h"
+#include "radio/PortNames.h"
 #include "i18n/TLanguage.h"
 
 #include <QCoreApplication>
@@ -91,6 +92,7 @@ void TfMaindb::DataModuleCreate(const QString &appDir)
 
     // 8., 9. The system configuration, then the message texts of its language.
     ReadSysInfo(*ALL);
+    LoadPortOverrides(SysInfoFilePath(*ALL));
     LoadLanguageTexts(ALL->LanguageName);
 
     // 10.

@@ -2,6 +2,7 @@
 
 #include "app/Globals.h"
 #include "app/TALL.h"
+#include "i18n/IniFile.h"
 
 #include <QFileInfo>
 #include <QMutex>
@@ -71,6 +72,26 @@ PortOverrides ParsePortOverrides(const QMap<QString, QString> &section)
             result.insert(n, device);
     }
     return result;
+}
+
+PortOverrides ReadPortOverrides(const QString &sysInfoPath)
+{
+    const IniFile ini(sysInfoPath);
+    if (!ini.wasRead())
+        return {};
+    const QString section = QStringLiteral("Ports");
+    QMap<QString, QString> entries;
+    for (int n = 1; n <= HighestPortNumber; ++n) {
+        const QString key = PortNameOf(n);
+        if (ini.contains(section, key))
+            entries.insert(key, ini.readString(section, key, QString()));
+    }
+    return ParsePortOverrides(entries);
+}
+
+void LoadPortOverrides(const QString &sysInfoPath)
+{
+    SetPortOverrides(ReadPortOverrides(sysInfoPath));
 }
 
 void SetPortOverrides(const PortOverrides &overrides)

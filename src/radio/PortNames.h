@@ -23,6 +23,9 @@ using PortOverrides = QMap<int, QString>;
 // The entries of a [Ports] section; keys are port names in any letter case, entries whose
 // key is not a port name or whose device is empty are left out.
 PortOverrides ParsePortOverrides(const QMap<QString, QString> &section);
+// The [Ports] section of SysInfo.Ini (read only; the program never writes it).
+PortOverrides ReadPortOverrides(const QString &sysInfoPath);
+void LoadPortOverrides(const QString &sysInfoPath);
 void SetPortOverrides(const PortOverrides &overrides);
 PortOverrides CurrentPortOverrides();
 

@@ -112,3 +112,22 @@ TEST_F(PortList, RunMappingTakesANumberAboveTheFixedRuleAndSelectsTheSimulatedPo
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PortList, PortsSectionOfSysInfoMapsPortsAtStartUp)
+{
+    QFile ini(pathOf(QStringLiteral("SysInfo.Ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[SysInfo]\r\nCom=COM200\r\n[Ports]\r\ncom200 = /dev/rfcomm0\r\nCOM7=/dev/ttyX\r\nCOM300=/dev/far\r\nName=x\r\n");
+    ini.close();
+    db.reset();
+    db = std::make_unique<TfMaindb>(dir.path());
+    EXPECT_EQ(PortDevicePath(200), QStringLiteral("/dev/rfcomm0"));
+    EXPECT_EQ(PortDevicePath(7), QStringLiteral("/dev/ttyX"));
+    EXPECT_EQ(ReadPortOverrides(pathOf(QStringLiteral("SysInfo.Ini"))).size(), 2);
+    EXPECT_TRUE(ReadPortOverrides(pathOf(QStringLiteral("Missing.Ini"))).isEmpty());
+    SetPortOverrides({});
+}
+
+} // namespace
