@@ -22,6 +22,7 @@ struct PortRegistry
     PortOverrides configured;
     PortOverrides run;
     QSet<int> simulated;
+    QString portBeforeSimulation;
 };
 
 PortRegistry &registry()
@@ -151,15 +152,40 @@ QString AddRunPortMapping(const QString &devicePath)
 
 QString UseSimulatedPort(const QString &devicePath)
 {
+    const bool fromRealPort = ALL && !IsSimulatedPort(ALL->PortName);
     const QString name = AddRunPortMapping(devicePath);
     {
         PortRegistry &r = registry();
         QMutexLocker lock(&r.mutex);
         r.simulated.insert(PortNumberOf(name));
+        if (fromRealPort)
+            r.portBeforeSimulation = ALL->PortName;
     }
     if (ALL)
         ALL->PortName = name;
     return name;
+}
+
+QString UseSimulatedPortOption(const QStringList &arguments)
+{
+    const QString option = QStringLiteral("--simulated-port");
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (a == option && i + 1 < arguments.size())
+            return UseSimulatedPort(arguments[i + 1]);
+        if (a.startsWith(option + QLatin1Char('=')) && a.size() > option.size() + 1)
+            return UseSimulatedPort(a.mid(option.size() + 1));
+    }
+    return QString();
+}
+
+void ForgetSimulatedPort()
+{
+    if (!ALL || !IsSimulatedPort(ALL->PortName))
+        return;
+    PortRegistry &r = registry();
+    QMutexLocker lock(&r.mutex);
+    ALL->PortName = r.portBeforeSimulation;
 }
 
 bool IsSimulatedPort(const QString &portName)

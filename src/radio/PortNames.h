@@ -39,6 +39,13 @@ QString AddRunPortMapping(const QString &devicePath);
 // Maps the simulated radio's device and makes its port the current one (ALL->PortName).
 QString UseSimulatedPort(const QString &devicePath);
 bool IsSimulatedPort(const QString &portName);
+// The program option "--simulated-port DEVICE" (or "--simulated-port=DEVICE"): maps the device
+// and selects its port, after SysInfo.Ini has been read. Returns the port's name, or an empty
+// text when the option is not given.
+QString UseSimulatedPortOption(const QStringList &arguments);
+// Before PortName is stored on exit: a simulated port gives way to the port chosen before it,
+// since its mapping lasts for this run only.
+void ForgetSimulatedPort();
 
 enum class PortState {
     Absent,       // no such device

@@ -111,6 +111,18 @@ TEST_F(PortList, RunMappingTakesANumberAboveTheFixedRuleAndSelectsTheSimulatedPo
     EXPECT_EQ(AddRunPortMapping(QStringLiteral("/dev/pts/simulated")), name) << "one device, one name";
 }
 
+TEST_F(PortList, SimulatedPortOptionSelectsItsPortForThisRunOnly)
+{
+    ALL->PortName = QStringLiteral("COM3");
+    EXPECT_TRUE(UseSimulatedPortOption({QStringLiteral("zq410"), QStringLiteral("--other")}).isEmpty());
+    EXPECT_EQ(ALL->PortName, QStringLiteral("COM3"));
+    const QString name = UseSimulatedPortOption({QStringLiteral("zq410"), QStringLiteral("--simulated-port=/dev/pts/77")});
+    EXPECT_EQ(ALL->PortName, name);
+    EXPECT_EQ(PortDevicePath(PortNumberOf(name)), QStringLiteral("/dev/pts/77"));
+    ForgetSimulatedPort();
+    EXPECT_EQ(ALL->PortName, QStringLiteral("COM3")) << "SysInfo.Ini keeps the port chosen before";
+}
+
 } // namespace
 
 namespace {
