@@ -81,8 +81,11 @@ void SerialComPort::discardOutput()
 
 void SerialComPort::send(const QByteArray &bytes)
 {
-    if (m_port->isOpen())
-        m_port->write(bytes);
+    if (!m_port->isOpen())
+        return;
+    m_port->write(bytes);
+    // Onto the line now, not at the next turn of the event loop: the pauses count from here.
+    m_port->flush();
 }
 
 qint64 SerialComPort::unsentCount() const

@@ -1,5 +1,6 @@
 #include "radio/TSendThread.h"
 
+#include "radio/PreciseSleep.h"
 #include "radio/TransferLink.h"
 
 #include <QMetaObject>
@@ -94,9 +95,7 @@ bool TSendThread::waitForAnswer()
 
 bool TSendThread::pause(int ms)
 {
-    std::unique_lock lock(m_pauseMutex);
-    m_pauseCondition.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_stop.load(); });
-    return !m_stop.load();
+    return PreciseSleep(qint64(ms) * 1000000, &m_stop);
 }
 
 bool TSendThread::SendAndWait(const QByteArray &frame, int expected)

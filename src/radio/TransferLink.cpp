@@ -7,8 +7,10 @@
 #include "i18n/TLanguage.h"
 #include "radio/ComPort.h"
 #include "radio/PortNames.h"
+#include "radio/PreciseSleep.h"
 #include "radio/SerialComPort.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -20,6 +22,7 @@ constexpr int WakeUpPause = 200;
 constexpr int CharacterPause = 2;
 constexpr int AnswerPause = 5;
 constexpr int SilencePause = 2500;
+constexpr int PreciseTail = 5;
 constexpr quint8 STX = 0x02;
 constexpr quint8 ACK = 0x06;
 } // namespace
@@ -267,6 +270,24 @@ bool TransferLink::Pause(int ms)
         return false;
     if (ms <= 0)
         return true;
+    QElapsedTimer clock;
+    clock.start();
+    const qint64 length = qint64(ms) * 1000000;
+    // The event loop's timers may be late by up to a millisecond: wait in it for all but the
+    // last few milliseconds, then sleep out the rest exactly. Short pauses only sleep; they
+    // are too short to be seen.
+    if (ms > PreciseTail)
+        eventWait(ms - PreciseTail);
+    if (m_closing)
+        return false;
+    const qint64 rest = length - clock.nsecsElapsed();
+    if (rest > 0)
+        PreciseSleep(rest);
+    return !m_closing;
+}
+
+void TransferLink::eventWait(int ms)
+{
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
@@ -279,7 +300,6 @@ bool TransferLink::Pause(int ms)
     m_pauses.removeOne(&loop);
     --m_hold;
     postFlush();
-    return !m_closing;
 }
 
 int TransferLink::ReportOnce(const QString &text, int type)

@@ -119,6 +119,7 @@ private:
     qint64 unsentForWorker() const { return m_unsent.load() + m_portUnsent.load(); }
 
     void onEvent(std::function<void()> handler);
+    void eventWait(int ms);
     void postFlush();
     void flushHeld();
     void reapWorkers(bool all);

@@ -11,6 +11,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <string>
 #include <termios.h>
 #include <unistd.h>
@@ -135,6 +136,9 @@ int main(int argc, char **argv)
     sigaction(SIGINT, &sa, nullptr);
     sigaction(SIGHUP, &sa, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
+
+    // Answers leave on time, not up to the default 50 microseconds late.
+    prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
 
     std::printf("%s\n", slaveName);
     std::fflush(stdout);
