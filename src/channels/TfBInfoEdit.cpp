@@ -137,6 +137,12 @@ TfBInfoEdit::TfBInfoEdit(QWidget *parent)
     connect(btnClose, &QPushButton::clicked, this, &TfBInfoEdit::btnCloseClick);
 }
 
+TfBInfoEdit::~TfBInfoEdit()
+{
+    // Hiding a dying dialog moves the focus out of its boxes; that is no edit of the user's.
+    Loading = true;
+}
+
 void TfBInfoEdit::setChannelCount(int count)
 {
     sexd->setMaximum(qMax(count, 1));

@@ -18,6 +18,7 @@ class TfBInfoEdit : public QDialog
     Q_OBJECT
 public:
     explicit TfBInfoEdit(QWidget *parent = nullptr);
+    ~TfBInfoEdit() override;
 
     // Channel shown first; set by the opener before the dialog is shown.
     qint32 StartChannel = 1;

@@ -36,6 +36,11 @@ void ToneBox::selectItem(int index)
 
 void ToneBox::setToneText(const QString &text)
 {
+    // The current item follows the text, so that leaving the box does not take the shown text
+    // for a new choice.
+    const int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        setCurrentIndex(index);
     setEditText(text);
     lineEdit()->setModified(false);
 }
