@@ -331,3 +331,10 @@ void TfBBatchEdit::btnCancelClick()
 {
     close();
 }
+
+void OpenBatchEdit(QWidget *parent, int channelCount)
+{
+    TfBBatchEdit dialog(parent);
+    dialog.setChannelCount(channelCount);
+    dialog.exec();
+}

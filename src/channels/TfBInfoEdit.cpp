@@ -388,3 +388,11 @@ void TfBInfoEdit::btnCloseClick()
 {
     close();
 }
+
+void OpenChannelEdit(QWidget *parent, int currentRow, int channelCount)
+{
+    TfBInfoEdit dialog(parent);
+    dialog.StartChannel = currentRow - 1;
+    dialog.setChannelCount(channelCount);
+    dialog.exec();
+}

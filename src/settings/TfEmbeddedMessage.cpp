@@ -110,3 +110,9 @@ void TfEmbeddedMessage::btnCancelClick()
 {
     reject();
 }
+
+void OpenEmbeddedMessage(QWidget *parent)
+{
+    TfEmbeddedMessage dialog(parent);
+    dialog.exec();
+}

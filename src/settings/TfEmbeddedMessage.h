@@ -32,3 +32,6 @@ private:
 
     bool m_shown = false;
 };
+
+// The main window's Embedded Message command.
+void OpenEmbeddedMessage(QWidget *parent);

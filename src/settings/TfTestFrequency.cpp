@@ -200,3 +200,9 @@ void TfTestFrequency::btnCancelClick()
 {
     reject();
 }
+
+void OpenTestFrequency(QWidget *parent)
+{
+    TfTestFrequency dialog(parent);
+    dialog.exec();
+}

@@ -44,3 +44,6 @@ private:
     bool m_shown = false;
     bool m_closing = false;
 };
+
+// The main window's Test Frequency command.
+void OpenTestFrequency(QWidget *parent);

@@ -139,4 +139,31 @@ TEST_F(DialogCodeplugTest, ACodeplugEditedInTheDialogsSavesAndReopensUnchanged)
     }
 }
 
+TEST_F(DialogCodeplugTest, TheCommandsOpenOnTheCurrentRowWithTheModelsChannelCount)
+{
+    StoreChannelRow(*Channels, 6, ChannelData{455.0, 456.0});
+    int shown = 0;
+    QTimer::singleShot(0, [&shown] {
+        auto *edit = qobject_cast<TfBInfoEdit *>(QApplication::activeModalWidget());
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->sexd->value(), 5);
+        EXPECT_EQ(edit->sexd->maximum(), 16);
+        EXPECT_EQ(edit->eReceive->text(), QStringLiteral("455.00000"));
+        ++shown;
+        QTest::mouseClick(edit->btnClose, Qt::LeftButton);
+    });
+    OpenChannelEdit(nullptr, 6, ALL->ChannelCount);
+    QTimer::singleShot(0, [&shown] {
+        auto *batch = qobject_cast<TfBBatchEdit *>(QApplication::activeModalWidget());
+        ASSERT_NE(batch, nullptr);
+        EXPECT_EQ(batch->seFrom->maximum(), 16);
+        EXPECT_EQ(batch->seTo->maximum(), 16);
+        ++shown;
+        QTest::mouseClick(batch->btnCancel, Qt::LeftButton);
+    });
+    OpenBatchEdit(nullptr, ALL->ChannelCount);
+    EXPECT_EQ(shown, 2);
+    EXPECT_FALSE(ALL->Modified);
+}
+
 } // namespace
