@@ -53,6 +53,8 @@ TfTestFrequency::TfTestFrequency(QWidget *parent)
     buttons->addWidget(btnOk);
     buttons->addWidget(btnCancel);
     auto *layout = new QVBoxLayout(this);
+    // The three columns and the scroll bar fill the window's width.
+    layout->setContentsMargins(4, 4, 4, 8);
     layout->addWidget(gvData, 1);
     layout->addLayout(buttons);
 
