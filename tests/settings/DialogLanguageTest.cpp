@@ -99,6 +99,31 @@ TEST_F(ChineseDialogTest, FunctionSettingsTranslateCaptionsAndListsButNotNumbers
     EXPECT_EQ(body.TextAt(5, QStringLiteral("AValue")), QStringLiteral("监听"));
 }
 
+TEST_F(ChineseDialogTest, NumberListsKeepTheirDigitsWhateverTheFileSays)
+{
+    QFile file(pathOf(QStringLiteral("Odd.Ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[fBFunSet]\ncbSQvelch.0=zero\ncbSQvelch.5=five\ncbTxTimeout.0=Never\ncbTxTimeout.3=ninety\n"
+               "cbMonikey.1=Monitor\n[fBBatchEdit]\ncbJg.0=fast\n");
+    file.close();
+    ALL->LanguageName = QStringLiteral("Odd");
+    Fun->SquelchLevel = 5;
+    Fun->TxTimeout = 0;
+    TfBFunSet dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.cbSQvelch->itemText(0), QStringLiteral("0"));
+    EXPECT_EQ(dialog.cbSQvelch->currentText(), QStringLiteral("5"));
+    EXPECT_EQ(dialog.cbTxTimeout->currentText(), QStringLiteral("Never"));
+    EXPECT_EQ(dialog.cbTxTimeout->itemText(3), QStringLiteral("90"));
+    EXPECT_EQ(dialog.cbMonikey->itemText(1), QStringLiteral("Monitor"));
+    // A key the file lacks keeps the built-in text.
+    EXPECT_EQ(dialog.cbMonikey->itemText(2), QStringLiteral("H/L Power"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Function Setting"));
+    TfBBatchEdit batch;
+    batch.show();
+    EXPECT_EQ(batch.cbJg->itemText(0), QStringLiteral("25.0"));
+}
+
 TEST_F(ChineseDialogTest, ChannelEditStoresTheChannelTablesTexts)
 {
     // The channel window still shows its built-in texts: the table's own no-tone text and
