@@ -6,6 +6,7 @@
 #include "channels/CellGrid.h"
 #include "channels/ToneCodes.h"
 #include "codeplug/ChannelTable.h"
+#include "i18n/FormLanguage.h"
 
 #include <QGroupBox>
 #include <QListWidget>
@@ -122,6 +123,8 @@ void TfToneOption::FormShow()
     fillCtcss();
     fillDcs();
     PickedTone.clear();
+    if (ALL->LanguageIndex > 0)
+        ApplyFormLanguage(this, ALL->LanguageName, false);
     rCTCSSClick(this);
 }
 
