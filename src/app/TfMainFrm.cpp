@@ -18,6 +18,7 @@
 #include "i18n/LanguageTexts.h"
 #include "i18n/SysInfo.h"
 #include "i18n/TLanguage.h"
+#include "radio/PortNames.h"
 #include "settings/TfBFunSet.h"
 #include "settings/TfEmbeddedMessage.h"
 #include "settings/TfModel.h"
@@ -35,7 +36,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSerialPortInfo>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
@@ -273,6 +273,9 @@ void TfMainFrm::buildStrip(QWidget *central)
     lCom = new QLabel(QStringLiteral("Port: "), strip);
     lCom->setObjectName(QStringLiteral("lCom"));
     lCom->setVisible(false);
+    lSimulated = new QLabel(QStringLiteral(" (simulated radio)"), strip);
+    lSimulated->setObjectName(QStringLiteral("lSimulated"));
+    lSimulated->setVisible(false);
     QFont bold = stModel->font();
     bold.setBold(true);
     stModel->setFont(bold);
@@ -417,19 +420,12 @@ void TfMainFrm::showEvent(QShowEvent *event)
 void TfMainFrm::FillPorts()
 {
     cbCom->clear();
-    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &port : ports)
-        cbCom->addItem(port.portName());
+    QStringList ports;
+    ListSerialPorts(&ports);
+    cbCom->addItems(ports);
     ALL->PortName = ALL->PortName.toUpper();
-    // Port names are case sensitive on some systems: a configured port that is present keeps
-    // the spelling the system gives it.
-    for (int i = 0; i < cbCom->count(); ++i)
-        if (cbCom->itemText(i).compare(ALL->PortName, Qt::CaseInsensitive) == 0) {
-            ALL->PortName = cbCom->itemText(i);
-            return;
-        }
-    if (cbCom->count() > 0)
-        ALL->PortName = cbCom->itemText(0);
+    if (!ports.contains(ALL->PortName) && !ports.isEmpty())
+        ALL->PortName = ports.first();
 }
 
 void TfMainFrm::FormShow()
@@ -469,7 +465,7 @@ void TfMainFrm::UpdateCaptions()
     Panels[4]->clear();
     stModel->setText(ALL->ModelName);
     stFreq->setText(ALL->BandText);
-    Panels[3]->setText(lCom->text() + ALL->PortName);
+    Panels[3]->setText(lCom->text() + ALL->PortName + (IsSimulatedPort(ALL->PortName) ? lSimulated->text() : QString()));
     if (FileName.isEmpty())
         setWindowTitle(ALL->ProductTitle);
     else
@@ -586,6 +582,7 @@ void TfMainFrm::closeEvent(QCloseEvent *event)
         return;
     }
     SaveProgramPrompt();
+    ForgetSimulatedPort();
     const QString problem = WriteSysInfo(*ALL);
     if (!problem.isEmpty())
         ShowMessage(Language->Caution, problem, MsgInformation);

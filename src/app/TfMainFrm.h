@@ -62,6 +62,8 @@ public:
     QLabel *Label4 = nullptr;
     QLabel *stFreq = nullptr;
     QLabel *lCom = nullptr;
+    // Follows the port in the status bar when the port leads to the simulated radio.
+    QLabel *lSimulated = nullptr;
     QLabel *ImBack = nullptr;
     QStatusBar *MainBar = nullptr;
     QLabel *Panels[5] = {};

@@ -2,6 +2,8 @@
 #include "app/DesktopDialogs.h"
 #include "app/TfMaindb.h"
 #include "app/TfMainFrm.h"
+#include "radio/PortNames.h"
+#include "radio/RadioCommands.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -32,12 +34,21 @@ int main(int argc, char *argv[])
     // Start-up timing: quit as soon as the main window is shown and the event loop is idle.
     QStringList arguments = QApplication::arguments().mid(1);
     const bool quitWhenShown = arguments.removeAll(QStringLiteral("--quit-when-shown")) > 0;
+    // --simulated-port DEVICE: the simulated radio's terminal, mapped to a port for this run only.
+    QStringList simulated;
+    for (qsizetype i = arguments.indexOf(QStringLiteral("--simulated-port")); i >= 0 && i + 1 < arguments.size();
+         i = arguments.indexOf(QStringLiteral("--simulated-port"))) {
+        simulated << arguments.at(i) << arguments.at(i + 1);
+        arguments.remove(i, 2);
+    }
     // A data file named on the command line is opened once the window is up.
     const QString file = arguments.isEmpty() ? QString() : arguments.first();
 
     TfMaindb data;
+    UseSimulatedPortOption(simulated);
     TfMainFrm mainWindow;
     InstallDesktopDialogs(&mainWindow);
+    WireRadioCommands(mainWindow);
     if (!file.isEmpty())
         QObject::connect(&mainWindow, &TfMainFrm::firstShown, &mainWindow,
                          [&mainWindow, file] { mainWindow.OpenDataFile(file); }, Qt::QueuedConnection);

@@ -1,5 +1,8 @@
 #include "radio/RadioCommands.h"
 
+#include "app/TfMainFrm.h"
+#include "radio/ReadTransfer.h"
+
 #include "radio/TfReadRadio.h"
 #include "radio/TfSetPort.h"
 #include "radio/TfWriteRadio.h"
@@ -22,4 +25,21 @@ bool RunSetPort(QWidget *parent)
 {
     TfSetPort fSetPort(parent);
     return fSetPort.exec() == QDialog::Accepted;
+}
+
+void WireRadioCommands(TfMainFrm &window)
+{
+    TfMainFrm *w = &window;
+    window.SetCommand(20, [w] {
+        if (RunReadRadio(w) && ApplyStagedRead()) {
+            // A codeplug read from a radio belongs to no file.
+            w->FileName.clear();
+            w->UpdateCaptions();
+        }
+    });
+    window.SetCommand(21, [w] { RunWriteRadio(w); });
+    window.SetCommand(24, [w] {
+        RunSetPort(w);
+        w->UpdateCaptions();
+    });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 class QWidget;
+class TfMainFrm;
 
 // The main window's radio commands.
 
@@ -16,3 +17,6 @@ bool RunWriteRadio(QWidget *parent);
 // Port (command 24): runs the port dialog modally; true when it was confirmed (ALL->PortName
 // then holds the choice). The caller refreshes its captions whatever the result.
 bool RunSetPort(QWidget *parent);
+
+// Gives the main window its commands 20, 21 and 24.
+void WireRadioCommands(TfMainFrm &window);

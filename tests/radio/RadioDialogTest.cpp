@@ -177,3 +177,55 @@ TEST_F(RadioDialogs, ShippedLanguageFilesHoldEveryKeyAndRelabelTheDialogs)
 }
 
 } // namespace
+
+#include "app/TfMainFrm.h"
+#include "codeplug/ChannelTable.h"
+#include "radio/RadioCommands.h"
+
+#include <QAction>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+TEST_F(RadioDialogs, MainWindowReadsTheSimulatedRadioThroughItsCommand)
+{
+    const TestCodeplug radioCodeplug = TestCodeplug::Programmed();
+    SimulatedRadio radio({}, radioCodeplug.memory().bytes);
+    ASSERT_TRUE(radio.started());
+    ALL->PortName = QStringLiteral("COM1");
+    const QString port = UseSimulatedPortOption({QStringLiteral("--simulated-port"), radio.device()});
+    TfMainFrm window;
+    WireRadioCommands(window);
+    window.show();
+    ASSERT_TRUE(waitFor([&] { return window.fChInfo != nullptr; }));
+    EXPECT_EQ(ALL->PortName, port) << "the simulated port is among the ports present";
+    EXPECT_TRUE(window.Panels[3]->text().endsWith(window.lSimulated->text()));
+    window.FileName = QStringLiteral("/tmp/old.dat");
+
+    // Ok in the read dialog once it is up; it closes by itself after the read.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<TfReadRadio *>(QApplication::activeModalWidget())) {
+            auto *ok = child<QPushButton>(dialog, "btnOk");
+            if (ok->isEnabled() && dialog->transfer()->port()->isOpen() && dialog->transfer()->LinkState() == 0
+                && dialog->transfer()->progress() == 0 && !dialog->property("clicked").toBool()) {
+                dialog->setProperty("clicked", true);
+                ok->click();
+            }
+        }
+    });
+    poll.start(50);
+    window.ExecuteCommand(20);
+    poll.stop();
+    EXPECT_EQ(messages.texts(), QStringList {Language->ReadOk});
+    EXPECT_TRUE(window.FileName.isEmpty());
+    EXPECT_TRUE(ALL->Modified);
+    EXPECT_EQ(EnMsg->Line1, radioCodeplug.message.Line1);
+    EXPECT_EQ(Channels->text(ColRx, 2), QStringLiteral("462.56250"));
+    ForgetSimulatedPort();
+    EXPECT_EQ(ALL->PortName, QStringLiteral("COM1"));
+    window.hide();
+}
+
+} // namespace
