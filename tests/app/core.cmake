@@ -1,0 +1,4 @@
+zq_add_test(app_core_test
+  app/UtilitiesTest.cpp
+  app/StartupTest.cpp
+)

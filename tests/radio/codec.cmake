@@ -1,0 +1,3 @@
+zq_add_test(radio_codec_test
+  radio/TBWriteReadTest.cpp
+)
