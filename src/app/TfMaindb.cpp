@@ -9,6 +9,8 @@
 #include "codeplug/TFun.h"
 #include "codeplug/TMacList.h"
 #include "codeplug/TTestFre.h"
+#include "i18n/LanguageTexts.h"
+#include "i18n/SysInfo.h"
 #include "i18n/TLanguage.h"
 #include "report/ReportTables.h"
 #include "report/TMemTable.h"
@@ -95,7 +97,9 @@ void TfMaindb::DataModuleCreate(const QString &appDir)
     // 7. Default settings and an empty message.
     ResetSettings(*Fun, *EnMsg);
 
-    // 8., 9. The system configuration and the message texts of its language join here.
+    // 8., 9. The system configuration, then the message texts of its language.
+    ReadSysInfo(*ALL);
+    LoadLanguageTexts(ALL->LanguageName);
 
     // 10.
     ALL->Relabeling = false;

@@ -1,0 +1,3 @@
+target_sources(zq410gui PRIVATE
+  i18n/FormLanguage.h i18n/FormLanguage.cpp
+)
