@@ -142,6 +142,65 @@ void ChannelTable::setShade(int col, int row, CellShade shade)
     }
 }
 
+bool ChannelTable::bold(int col, int row) const
+{
+    const ChannelCell *c = cell(col, row);
+    return c && c->bold;
+}
+
+void ChannelTable::setBold(int col, int row, bool bold)
+{
+    if (ChannelCell *c = cell(col, row); c && c->bold != bold) {
+        c->bold = bold;
+        changed(col, row);
+    }
+}
+
+bool ChannelTable::hasBackground(int col, int row) const
+{
+    const ChannelCell *c = cell(col, row);
+    return c && c->hasBackground;
+}
+
+quint32 ChannelTable::background(int col, int row) const
+{
+    const ChannelCell *c = cell(col, row);
+    return c ? c->background : 0;
+}
+
+void ChannelTable::setBackground(int col, int row, quint32 rgb)
+{
+    rgb &= 0xFFFFFFu;
+    if (ChannelCell *c = cell(col, row); c && (!c->hasBackground || c->background != rgb)) {
+        c->hasBackground = true;
+        c->background = rgb;
+        changed(col, row);
+    }
+}
+
+void ChannelTable::clearBackground(int col, int row)
+{
+    if (ChannelCell *c = cell(col, row); c && c->hasBackground) {
+        c->hasBackground = false;
+        c->background = 0;
+        changed(col, row);
+    }
+}
+
+bool ChannelTable::borders(int col, int row) const
+{
+    const ChannelCell *c = cell(col, row);
+    return c && c->borders;
+}
+
+void ChannelTable::setBorders(int col, int row, bool borders)
+{
+    if (ChannelCell *c = cell(col, row); c && c->borders != borders) {
+        c->borders = borders;
+        changed(col, row);
+    }
+}
+
 int ChannelTable::columnWidth(int col) const
 {
     return col >= 0 && col < m_widths.size() ? m_widths[col] : 0;
@@ -149,8 +208,10 @@ int ChannelTable::columnWidth(int col) const
 
 void ChannelTable::setColumnWidth(int col, int width)
 {
-    if (col >= 0 && col < m_widths.size())
+    if (col >= 0 && col < m_widths.size() && m_widths[col] != width) {
         m_widths[col] = width;
+        emit columnsResized();
+    }
 }
 
 int ChannelTable::columnKind(int col) const

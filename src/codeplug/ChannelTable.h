@@ -32,6 +32,12 @@ struct ChannelCell
     bool readOnly = false;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     CellShade shade = CellShade::Normal;
+    bool bold = false;
+    // Background as 0xRRGGBB; hasBackground false keeps the grid's own colour (or the shade).
+    bool hasBackground = false;
+    quint32 background = 0;
+    // All four border lines drawn around the cell, on top of the grid's own lines.
+    bool borders = false;
 };
 
 // The channel table: a grid of cells each carrying a shown text and a value text. It is the
@@ -65,6 +71,15 @@ public:
     void setShade(int col, int row, CellShade shade);
     bool contains(int col, int row) const;
 
+    bool bold(int col, int row) const;
+    void setBold(int col, int row, bool bold);
+    bool hasBackground(int col, int row) const;
+    quint32 background(int col, int row) const;
+    void setBackground(int col, int row, quint32 rgb);
+    void clearBackground(int col, int row);
+    bool borders(int col, int row) const;
+    void setBorders(int col, int row, bool borders);
+
     int columnWidth(int col) const;
     void setColumnWidth(int col, int width);
     // How cells of a column are aligned when the rows are built: 1 left, 2 centred, 3 right.
@@ -96,6 +111,8 @@ signals:
     void cellChanged(int col, int row);
     // Rows or columns were added or removed, or a suspended update ended: redraw everything.
     void tableReset();
+    // A column width changed: the views lay their columns out again.
+    void columnsResized();
 
 private:
     ChannelCell *cell(int col, int row);
