@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -173,6 +175,16 @@ TEST_F(ReportRenderTest, DateAndTimeUseTheSeparatorsOfTheSystemFormat)
         << qPrintable(r.DateText());
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^09(\\D)05\\g{1}04$")).match(r.TimeText()).hasMatch())
         << qPrintable(r.TimeText());
+}
+
+TEST_F(ReportRenderTest, TextFontShowsChineseWhereSongTiIsMissing)
+{
+    const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+    ASSERT_FALSE(chinese.isEmpty()) << "no Chinese font installed";
+    for (const QFont &font : {ReportRenderer::TextFont(), ReportRenderer::TextFont(14.0, true)})
+        EXPECT_TRUE(chinese.contains(QFontInfo(font).family())) << qPrintable(QFontInfo(font).family());
+    EXPECT_EQ(ReportRenderer::TextFont().pointSizeF(), 10.0);
+    EXPECT_TRUE(ReportRenderer::TextFont(14.0, true).bold());
 }
 
 TEST_F(ReportRenderTest, PdfOfSixteenChannelsHoldsEveryTextInOrder)
