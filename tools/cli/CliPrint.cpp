@@ -76,6 +76,18 @@ void chooseLanguage(const QString &name)
     LoadLanguageTexts(name);
 }
 
+QtMessageHandler previousHandler = nullptr;
+
+// The offscreen platform remarks on every window shown; the channel window is shown only to set
+// up the table, so that remark is no news to the user.
+void quietOffscreen(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (text.contains(QLatin1String("propagateSizeHints")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, text);
+}
+
 } // namespace
 
 QString CliPrintUsage()
@@ -102,6 +114,7 @@ int RunPrint(int argc, char *argv[])
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousHandler = qInstallMessageHandler(quietOffscreen);
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zq410-cli"));
 
