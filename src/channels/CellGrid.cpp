@@ -293,7 +293,7 @@ void CellGrid::endEditing(bool commit)
     const QString text = m_editor->text();
     const int col = m_editCol;
     const int row = m_editRow;
-    const bool hadFocus = m_editor->hasFocus();
+    const bool hadFocus = m_editor->hasFocus() || window()->focusWidget() == m_editor;
     if (hadFocus)
         setFocus(Qt::OtherFocusReason);
     m_editor->hide();

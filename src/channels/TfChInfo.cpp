@@ -10,6 +10,7 @@
 #include "channels/ToneCodes.h"
 #include "codeplug/ChannelTable.h"
 #include "codeplug/Codeplug.h"
+#include "i18n/FormLanguage.h"
 #include "i18n/TLanguage.h"
 
 #include <QCloseEvent>
@@ -164,6 +165,8 @@ void TfChInfo::resizeEvent(QResizeEvent *event)
 
 void TfChInfo::FormShow()
 {
+    if (ALL->LanguageIndex > 0)
+        ApplyFormLanguage(this, ALL->LanguageName, true);
     lNone->setText(cbQT->itemText(0));
     PublishListTexts();
     SetupColumns();
@@ -453,6 +456,18 @@ bool TfChInfo::eventFilter(QObject *watched, QEvent *event)
         if (!onBox && !onEdit)
             continue;
         switch (event->type()) {
+        case QEvent::ShortcutOverride: {
+            // Editing keys act on the typed tone rather than on the window's menu shortcuts.
+            auto *ke = static_cast<QKeyEvent *>(event);
+            if (onBox && isToneBox(box)
+                && (ke->matches(QKeySequence::SelectAll) || ke->matches(QKeySequence::Copy)
+                    || ke->matches(QKeySequence::Paste) || ke->matches(QKeySequence::Cut)
+                    || ke->matches(QKeySequence::Undo))) {
+                event->accept();
+                return true;
+            }
+            return false;
+        }
         case QEvent::KeyPress:
             if (onBox)
                 return ComBoxKeyPress(box, static_cast<QKeyEvent *>(event));
@@ -488,6 +503,7 @@ void TfChInfo::RelabelGrid()
 {
     ALL->Relabeling = true;
     const QString oldNone = lNone->text();
+    ApplyFormLanguage(this, ALL->LanguageName, true);
     Channels->beginUpdate();
     const int n = BColText->count() / 3;
     for (int c = 1; c <= n && c < Channels->colCount(); ++c)

@@ -6,6 +6,7 @@
 #include "channels/CellGrid.h"
 #include "channels/ToneCodes.h"
 #include "codeplug/ChannelTable.h"
+#include "i18n/FormLanguage.h"
 
 #include <QGroupBox>
 #include <QListWidget>
@@ -65,16 +66,16 @@ TfToneOption::TfToneOption(QWidget *parent)
     rCTCSS = new QRadioButton(QStringLiteral("CTCSS"), voice);
     rCTCSS->setObjectName(QStringLiteral("rCTCSS"));
     SetTag(rCTCSS, 0);
-    rCTCSS->setGeometry(24, 20, 120, 22);
+    rCTCSS->setGeometry(24, 20, 170, 22);
     rCTCSS->setChecked(true);
     rDCSN = new QRadioButton(QStringLiteral("DCS-N"), voice);
     rDCSN->setObjectName(QStringLiteral("rDCSN"));
     SetTag(rDCSN, 1);
-    rDCSN->setGeometry(200, 20, 120, 22);
+    rDCSN->setGeometry(200, 20, 170, 22);
     rDCSI = new QRadioButton(QStringLiteral("DCS-I"), voice);
     rDCSI->setObjectName(QStringLiteral("rDCSI"));
     SetTag(rDCSI, 2);
-    rDCSI->setGeometry(376, 20, 120, 22);
+    rDCSI->setGeometry(376, 20, 170, 22);
     for (QRadioButton *b : {rCTCSS, rDCSN, rDCSI})
         connect(b, &QRadioButton::clicked, this, [this, b] { rCTCSSClick(b); });
 
@@ -122,6 +123,8 @@ void TfToneOption::FormShow()
     fillCtcss();
     fillDcs();
     PickedTone.clear();
+    if (ALL->LanguageIndex > 0)
+        ApplyFormLanguage(this, ALL->LanguageName, false);
     rCTCSSClick(this);
 }
 

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QRadioButton>
 #include <QLineEdit>
@@ -319,13 +320,11 @@ TEST_F(ChInfoTest, RelabelGridRederivesShownTextsFromValuesAndKeepsModified)
     QTest::keyClick(visibleBox(), Qt::Key_Return);
     ALL->Modified = false;
 
-    // What a language file does to the window's lists.
-    window->cbQT->setItemText(0, "Off");
-    window->cbDQT->setItemText(0, "Off");
-    window->cbfsgl->setItemText(1, "Hi");
-    window->cbkz->setItemText(0, "W");
-    window->cbHave->setItemText(1, "N");
-    window->BColText->item(1)->setText("RX");
+    QFile file(pathOf("Test.Ini"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[fChInfo]\ncbQT.0=Off\ncbQT.5=ignored\ncbDQT.0=Off\ncbfsgl.1=Hi\ncbkz.0=W\ncbHave.1=N\nBColText.1=RX\n");
+    file.close();
+    ALL->LanguageName = "Test";
     window->RelabelGrid();
 
     EXPECT_EQ(text(ColRx, 1), "RX");
@@ -341,6 +340,7 @@ TEST_F(ChInfoTest, RelabelGridRederivesShownTextsFromValuesAndKeepsModified)
     EXPECT_EQ(window->lNone->text(), "Off");
     EXPECT_EQ(Channels->noToneText(), "Off");
     EXPECT_EQ(Channels->itemText(ColPower, 1), "Hi");
+    EXPECT_EQ(window->cbQT->itemText(5), "77.0");
     EXPECT_FALSE(ALL->Modified);
     EXPECT_FALSE(ALL->Relabeling);
     // A new channel takes the new texts.
