@@ -2,6 +2,7 @@
 #include "app/DesktopDialogs.h"
 #include "app/TfMaindb.h"
 #include "app/TfMainFrm.h"
+#include "report/PrintCommands.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
     TfMaindb data;
     TfMainFrm mainWindow;
     InstallDesktopDialogs(&mainWindow);
+    InstallPrintCommands(mainWindow);
     if (!file.isEmpty())
         QObject::connect(&mainWindow, &TfMainFrm::firstShown, &mainWindow,
                          [&mainWindow, file] { mainWindow.OpenDataFile(file); }, Qt::QueuedConnection);

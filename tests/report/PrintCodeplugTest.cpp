@@ -4,6 +4,7 @@
 
 #include "app/Globals.h"
 #include "app/TALL.h"
+#include "app/TfMainFrm.h"
 #include "channels/TfChInfo.h"
 #include "codeplug/ChannelTable.h"
 #include "codeplug/DataFile.h"
@@ -11,13 +12,18 @@
 #include "i18n/LanguageTexts.h"
 #include "i18n/TLanguage.h"
 #include "report/PrintCodeplug.h"
+#include "report/PrintCommands.h"
+#include "report/ReportPreview.h"
 #include "report/ReportTables.h"
 #include "report/TMemTable.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -165,6 +171,51 @@ TEST_F(PrintCodeplugTest, HeaderTextsComeFromTheMainWindowLabels)
     EXPECT_EQ(texts.bandLabel, QStringLiteral("Bereich: "));
     EXPECT_EQ(texts.bandText, QStringLiteral("400 - 480MHz"));
     EXPECT_EQ(HeaderTextsOf(nullptr).bandText, QString());
+}
+
+TEST_F(PrintCodeplugTest, MainWindowCommandsPreviewAndPrintWithItsHeaderTexts)
+{
+    TfMainFrm window;
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    window.show();
+    InstallPrintCommands(window);
+    ASSERT_TRUE(window.HasCommand(7));
+    ASSERT_TRUE(window.HasCommand(8));
+    window.lMode->setText(QStringLiteral("Modell: "));
+    StoreSampleChannel(*Channels, 4);
+
+    // Closes the modal window the command opens, noting what it was.
+    QString opened;
+    int pages = -1;
+    const auto closeModal = [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            if (auto *preview = qobject_cast<TReportPreview *>(modal)) {
+                opened = QStringLiteral("preview");
+                pages = preview->previewWidget()->pageCount();
+            } else if (qobject_cast<QPrintDialog *>(modal)) {
+                opened = QStringLiteral("print dialog");
+            }
+            modal->close();
+        });
+    };
+
+    closeModal();
+    window.ExecuteCommand(8);
+    EXPECT_EQ(opened, QStringLiteral("preview"));
+    EXPECT_EQ(pages, 2);
+    EXPECT_EQ(rowsOf(*myMain).first(), Row({"ZQ-410", "Modell: ", "ZQ-410(UHF)", "", "", window.Label4->text(),
+                                           window.stFreq->text()}));
+    EXPECT_EQ(window.stFreq->text(), ALL->BandText);
+    EXPECT_EQ(myAdo->RowCount(), 15 + 1 + 6);
+
+    opened.clear();
+    EmptyTable(*myAdo);
+    closeModal();
+    window.ExecuteCommand(7);
+    EXPECT_EQ(opened, QStringLiteral("print dialog"));
+    EXPECT_EQ(myAdo->RowCount(), 15 + 1 + 6);
 }
 
 // The command-line tool renders a data file as the program's preview does.
