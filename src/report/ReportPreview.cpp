@@ -59,7 +59,11 @@ bool PrintReport(QWidget *parent, const TMemTable &header, const TMemTable &body
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    return PrintReportOn(printer, header, body);
+    if (PrintReportOn(printer, header, body))
+        return true;
+    ShowMessage(Language ? Language->Caution : QString(),
+                QStringLiteral("The report could not be printed on %1.").arg(printer.printerName()), MsgInformation);
+    return false;
 }
 
 TReportPreview::TReportPreview(const TMemTable &header, const TMemTable &body, QWidget *parent)

@@ -24,7 +24,7 @@ bool PrintReportOn(QPrinter &printer, const TMemTable &header, const TMemTable &
                    const QDateTime &printedAt = QDateTime::currentDateTime());
 
 // The print dialog on the default printer, then the report on the printer the user chose.
-// False when the user cancels or the printer cannot be painted on.
+// False when the user cancels, or when the printer cannot be painted on (the user is told).
 bool PrintReport(QWidget *parent, const TMemTable &header, const TMemTable &body);
 
 // The preview window: pages of the report with print, zoom, page navigation and a quick

@@ -331,6 +331,9 @@ TEST_F(CliPrintTest, RefusesWhatItCannotPrint)
     QString errors;
     EXPECT_EQ(run({"print", dat, "--pdf", pathOf("no/such/dir/x.pdf")}, &errors), 1);
     EXPECT_TRUE(errors.contains("x.pdf")) << qPrintable(errors);
+    EXPECT_EQ(run({"print", dat, "--pdf", pathOf("x.pdf"), "--language", "Klingon"}, &errors), 1);
+    EXPECT_TRUE(errors.contains("Klingon.Ini")) << qPrintable(errors);
+    EXPECT_FALSE(QFile::exists(pathOf("x.pdf")));
 }
 
 } // namespace

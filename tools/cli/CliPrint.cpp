@@ -16,6 +16,8 @@
 #include "report/TMemTable.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -119,8 +121,14 @@ int RunPrint(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("zq410-cli"));
 
     TfMaindb db;
-    if (!o.language.isEmpty())
+    if (!o.language.isEmpty()) {
+        // A misspelt language would silently print the built-in texts.
+        if (!QFileInfo::exists(LanguageFilePath(o.language))) {
+            err(QStringLiteral("there is no language file %1").arg(QDir::toNativeSeparators(LanguageFilePath(o.language))));
+            return ExitRefused;
+        }
         chooseLanguage(o.language);
+    }
     // As the main window's first show: the first model with its default band, then the channel
     // window, which sets up the table's titles and texts in the current language.
     MakeModelCurrent(*ALL, MacList->ModelAt(0));
