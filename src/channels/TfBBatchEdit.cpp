@@ -6,6 +6,7 @@
 #include "app/Tag.h"
 #include "app/Utilities.h"
 #include "channels/ChannelSpinBox.h"
+#include "channels/DialogCells.h"
 #include "channels/FrequencyBox.h"
 #include "channels/TfToneOption.h"
 #include "channels/ToneBox.h"
@@ -219,11 +220,10 @@ void TfBBatchEdit::cbDQTExit()
 
 void TfBBatchEdit::pickTone(ToneBox *box)
 {
-    TfToneOption picker(this);
-    picker.exec();
-    if (picker.PickedTone.isEmpty())
+    const QString picked = PickTone(this);
+    if (picked.isEmpty())
         return;
-    box->setToneText(picker.PickedTone);
+    box->setToneText(picked);
     box->CheckTone();
 }
 
@@ -308,7 +308,7 @@ void TfBBatchEdit::ApplyBatch()
         for (auto [col, list] : {std::pair{int(ColPower), cbfsgl}, std::pair{int(ColWidth), cbkz},
                                  std::pair{int(ColScanAdd), cbsmtj}, std::pair{int(ColBeatShift), cbpppy},
                                  std::pair{int(ColBusyLockout), cbfm}}) {
-            t.setText(col, r, list->currentText());
+            t.setText(col, r, ListCellText(t, col, list));
             t.setValue(col, r, QString::number(list->currentIndex()));
         }
         t.setValue(ColNumber, r, QStringLiteral("1"));
@@ -330,4 +330,11 @@ void TfBBatchEdit::btnOkClick()
 void TfBBatchEdit::btnCancelClick()
 {
     close();
+}
+
+void OpenBatchEdit(QWidget *parent, int channelCount)
+{
+    TfBBatchEdit dialog(parent);
+    dialog.setChannelCount(channelCount);
+    dialog.exec();
 }

@@ -73,3 +73,7 @@ private:
 
     bool m_shown = false;
 };
+
+// The main window's Batch Channel Edit command: the dialog over `parent`, both range boxes
+// running up to `channelCount`.
+void OpenBatchEdit(QWidget *parent, int channelCount);

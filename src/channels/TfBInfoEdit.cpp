@@ -6,6 +6,7 @@
 #include "app/Tag.h"
 #include "app/Utilities.h"
 #include "channels/ChannelSpinBox.h"
+#include "channels/DialogCells.h"
 #include "channels/FrequencyBox.h"
 #include "channels/TfToneOption.h"
 #include "channels/ToneBox.h"
@@ -236,7 +237,7 @@ void TfBInfoEdit::StoreChannel()
         for (auto [col, list] : {std::pair{int(ColPower), cbfsgl}, std::pair{int(ColWidth), cbkz},
                                  std::pair{int(ColScanAdd), cbsmtj}, std::pair{int(ColBeatShift), cbpppy},
                                  std::pair{int(ColBusyLockout), cbfm}}) {
-            t.setText(col, r, list->currentText());
+            t.setText(col, r, ListCellText(t, col, list));
             t.setValue(col, r, QString::number(list->currentIndex()));
         }
         t.setValue(ColNumber, r, QStringLiteral("1"));
@@ -337,11 +338,10 @@ void TfBInfoEdit::cbDQTExit()
 
 void TfBInfoEdit::pickTone(ToneBox *box)
 {
-    TfToneOption picker(this);
-    picker.exec();
-    if (picker.PickedTone.isEmpty())
+    const QString picked = PickTone(this);
+    if (picked.isEmpty())
         return;
-    box->setToneText(picker.PickedTone);
+    box->setToneText(picked);
     if (box == cbQT)
         cbQTExit();
     else
@@ -387,4 +387,12 @@ void TfBInfoEdit::chfmClick()
 void TfBInfoEdit::btnCloseClick()
 {
     close();
+}
+
+void OpenChannelEdit(QWidget *parent, int currentRow, int channelCount)
+{
+    TfBInfoEdit dialog(parent);
+    dialog.StartChannel = currentRow - 1;
+    dialog.setChannelCount(channelCount);
+    dialog.exec();
 }

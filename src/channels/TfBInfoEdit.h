@@ -75,3 +75,7 @@ private:
 
     bool m_shown = false;
 };
+
+// The main window's Channel Edit command: the dialog over `parent`, opened on the channel of the
+// channel window's current grid row (row - 1), numbered up to `channelCount`.
+void OpenChannelEdit(QWidget *parent, int currentRow, int channelCount);

@@ -264,3 +264,9 @@ void TfBFunSet::AppendPrintRows(TMemTable &body)
                      {QStringLiteral("BField"), QString()},
                      {QStringLiteral("BValue"), QString()}});
 }
+
+void OpenFunctionSettings(QWidget *parent)
+{
+    TfBFunSet dialog(parent);
+    dialog.exec();
+}

@@ -68,3 +68,6 @@ private:
     // is kept unless the user chose another.
     bool m_voxLevelChosen = false;
 };
+
+// The main window's Function Setting command.
+void OpenFunctionSettings(QWidget *parent);

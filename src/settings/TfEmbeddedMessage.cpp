@@ -5,49 +5,20 @@
 #include "channels/FrequencyBox.h"
 #include "codeplug/TEnMsg.h"
 #include "i18n/FormLanguage.h"
+#include "settings/MessageEdit.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 #include <QVBoxLayout>
 
 namespace {
 
-constexpr int LineLength = 32;
-
-// Pasted or dropped text passes the key filter too: characters it would drop are removed.
-class MessageValidator : public QValidator
+MessageEdit *makeLine(QWidget *parent, const char *name, QObject *filter)
 {
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &pos) const override
-    {
-        QString kept;
-        int keptPos = 0;
-        for (int i = 0; i < input.size(); ++i) {
-            const QChar c = input.at(i);
-            if (MessageCharAllowed(c) && c != QLatin1Char('\b') && c != QLatin1Char('\r')) {
-                kept += c;
-                if (i < pos)
-                    ++keptPos;
-            }
-        }
-        if (kept != input) {
-            input = kept;
-            pos = keptPos;
-        }
-        return Acceptable;
-    }
-};
-
-QLineEdit *makeLine(QWidget *parent, const char *name, QObject *filter)
-{
-    auto *edit = new QLineEdit(parent);
+    auto *edit = new MessageEdit(parent);
     edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(LineLength);
-    edit->setValidator(new MessageValidator(edit));
     edit->installEventFilter(filter);
     return edit;
 }
@@ -140,8 +111,8 @@ void TfEmbeddedMessage::btnCancelClick()
     reject();
 }
 
-bool MessageCharAllowed(QChar c)
+void OpenEmbeddedMessage(QWidget *parent)
 {
-    const ushort u = c.unicode();
-    return u == 8 || u == 13 || u == ' ' || (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+    TfEmbeddedMessage dialog(parent);
+    dialog.exec();
 }

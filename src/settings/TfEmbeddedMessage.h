@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class QLineEdit;
+class MessageEdit;
 class QPushButton;
 
 // The embedded message dialog: the two lines of TEnMsg, copied in when shown and back on OK.
@@ -16,8 +16,8 @@ public:
     void LoadFromEnMsg();
     void SaveToEnMsg();
 
-    QLineEdit *edEMA;
-    QLineEdit *edEMB;
+    MessageEdit *edEMA;
+    MessageEdit *edEMB;
     QPushButton *btnOk;
     QPushButton *btnCancel;
 
@@ -33,5 +33,5 @@ private:
     bool m_shown = false;
 };
 
-// The message key filter: Backspace, Enter, space, digits and the letters A-Z, a-z.
-bool MessageCharAllowed(QChar c);
+// The main window's Embedded Message command.
+void OpenEmbeddedMessage(QWidget *parent);

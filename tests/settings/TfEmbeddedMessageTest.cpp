@@ -1,6 +1,7 @@
 #include "app/Globals.h"
 #include "app/TALL.h"
 #include "codeplug/TEnMsg.h"
+#include "settings/MessageEdit.h"
 #include "settings/TfEmbeddedMessage.h"
 #include "support/CoreFixture.h"
 
@@ -49,6 +50,16 @@ TEST_F(EmbeddedMessageTest, LinesAreCopiedInOnShowAndBackOnOkOnly)
     }
 }
 
+TEST_F(EmbeddedMessageTest, AStoredLineIsShownAndKeptAsItIs)
+{
+    // A data file may carry characters the keys cannot type; opening and confirming keeps them.
+    EnMsg->Line1 = QStringLiteral("A-B.C");
+    open();
+    EXPECT_EQ(dialog->edEMA->text(), QStringLiteral("A-B.C"));
+    QTest::mouseClick(dialog->btnOk, Qt::LeftButton);
+    EXPECT_EQ(EnMsg->Line1, QStringLiteral("A-B.C"));
+}
+
 TEST_F(EmbeddedMessageTest, OnlyLettersDigitsAndBlanksCanBeTyped)
 {
     open();
@@ -75,9 +86,11 @@ TEST_F(EmbeddedMessageTest, PastedTextPassesTheSameFilter)
     dialog->edEMB->clear();
     QTest::keyClick(dialog->edEMB, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(dialog->edEMB->text(), QStringLiteral("Callme 5551234 now"));
+    // The context menu's paste, and a paste longer than the line.
+    QApplication::clipboard()->setText(QStringLiteral("a\tb-c") + QString(40, QLatin1Char('x')));
     dialog->edEMB->clear();
-    dialog->edEMB->insert(QStringLiteral("a\tb-c"));
-    EXPECT_EQ(dialog->edEMB->text(), QStringLiteral("abc"));
+    dialog->edEMB->pasteFiltered();
+    EXPECT_EQ(dialog->edEMB->text(), QStringLiteral("abc") + QString(29, QLatin1Char('x')));
 }
 
 } // namespace
