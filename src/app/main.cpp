@@ -2,7 +2,6 @@
 #include "app/DesktopDialogs.h"
 #include "app/TfMaindb.h"
 #include "app/TfMainFrm.h"
-#include "report/PrintCommands.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -39,7 +38,6 @@ int main(int argc, char *argv[])
     TfMaindb data;
     TfMainFrm mainWindow;
     InstallDesktopDialogs(&mainWindow);
-    InstallPrintCommands(mainWindow);
     if (!file.isEmpty())
         QObject::connect(&mainWindow, &TfMainFrm::firstShown, &mainWindow,
                          [&mainWindow, file] { mainWindow.OpenDataFile(file); }, Qt::QueuedConnection);

@@ -3,5 +3,4 @@ target_sources(zq410gui PRIVATE
   report/ReportPreview.h report/ReportPreview.cpp
   report/TPrint.h report/TPrint.cpp
   report/PrintCodeplug.h report/PrintCodeplug.cpp
-  report/PrintCommands.h report/PrintCommands.cpp
 )

@@ -12,7 +12,6 @@
 #include "i18n/LanguageTexts.h"
 #include "i18n/TLanguage.h"
 #include "report/PrintCodeplug.h"
-#include "report/PrintCommands.h"
 #include "report/ReportPreview.h"
 #include "report/ReportTables.h"
 #include "report/TMemTable.h"
@@ -178,7 +177,6 @@ TEST_F(PrintCodeplugTest, MainWindowCommandsPreviewAndPrintWithItsHeaderTexts)
     TfMainFrm window;
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.show();
-    InstallPrintCommands(window);
     ASSERT_TRUE(window.HasCommand(7));
     ASSERT_TRUE(window.HasCommand(8));
     window.lMode->setText(QStringLiteral("Modell: "));
