@@ -10,6 +10,7 @@ class TFun;
 class TFrqList;
 class TLanguage;
 class ChannelTable;
+class TMemTable;
 
 extern TMacList *MacList;
 extern TALL *ALL;
@@ -22,3 +23,7 @@ extern TLanguage *Language;
 // the read transfer fills before a successful read is copied into it.
 extern ChannelTable *Channels;
 extern ChannelTable *Staging;
+// The report's tables, held by the data module: the body rows (myAdo) and the page header
+// (myMain). Created empty at start-up and refilled by every print run.
+extern TMemTable *myAdo;
+extern TMemTable *myMain;

@@ -23,6 +23,7 @@
 #include "settings/TfEmbeddedMessage.h"
 #include "settings/TfModel.h"
 #include "settings/TfTestFrequency.h"
+#include "report/PrintCodeplug.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -367,8 +368,10 @@ void TfMainFrm::RegisterCommands()
     m_commands.insert(18, [this] { OpenTestFrequency(this); });
     m_commands.insert(19, [this] { OpenEmbeddedMessage(this); });
     m_commands.insert(9, [this] { RunModelChange(this, [this] { NewCodeplug(); }); });
+    m_commands.insert(7, [this] { PrintCodeplug(this, false); });
+    m_commands.insert(8, [this] { PrintCodeplug(this, true); });
     // Commands whose windows are wired in with SetCommand from the program's entry:
-    //   7, 8 print and preview; 20 read, 21 write, 24 port; 25 language.
+    //   20 read, 21 write, 24 port; 25 language.
     // 22 (Test Online) and 26 (Tree View) are hidden items without an action.
 }
 

@@ -13,6 +13,8 @@
 #include "i18n/SysInfo.h"
 #include "radio/PortNames.h"
 #include "i18n/TLanguage.h"
+#include "report/ReportTables.h"
+#include "report/TMemTable.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,6 +29,8 @@ TFrqList *FrqList = nullptr;
 TLanguage *Language = nullptr;
 ChannelTable *Channels = nullptr;
 ChannelTable *Staging = nullptr;
+TMemTable *myAdo = nullptr;
+TMemTable *myMain = nullptr;
 
 TfMaindb::TfMaindb(const QString &appDir)
 {
@@ -35,6 +39,8 @@ TfMaindb::TfMaindb(const QString &appDir)
 
 TfMaindb::~TfMaindb()
 {
+    myMain = nullptr;
+    myAdo = nullptr;
     Staging = nullptr;
     Channels = nullptr;
     Language = nullptr;
@@ -52,7 +58,9 @@ void TfMaindb::DataModuleCreate(const QString &appDir)
     //    explicitly, and this makes the widgets' number boxes agree with it.
     QLocale::setDefault(QLocale::c());
 
-    // 2. The report tables join here.
+    // 2. The report tables, empty, first the body and then the page header.
+    m_myAdo = std::make_unique<TMemTable>(); DefineBodyFields(*m_myAdo); myAdo = m_myAdo.get();
+    m_myMain = std::make_unique<TMemTable>(); DefineHeaderFields(*m_myMain); myMain = m_myMain.get();
 
     // 3. The singletons, in their fixed order.
     m_macList = std::make_unique<TMacList>();

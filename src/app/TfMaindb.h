@@ -12,6 +12,7 @@ class TFun;
 class TFrqList;
 class TLanguage;
 class ChannelTable;
+class TMemTable;
 
 // The data module: creates every singleton in the fixed start-up order and owns them.
 // Only one exists at a time.
@@ -38,4 +39,6 @@ private:
     std::unique_ptr<TLanguage> m_language;
     std::unique_ptr<ChannelTable> m_channels;
     std::unique_ptr<ChannelTable> m_staging;
+    std::unique_ptr<TMemTable> m_myAdo;
+    std::unique_ptr<TMemTable> m_myMain;
 };

@@ -26,6 +26,11 @@ public:
     // Appends a row; values are given by field name, missing fields stay empty (0 for integers).
     void Append(const QList<QPair<QString, QVariant>> &values);
     void Clear() { m_rows.clear(); }
+    void Delete(int row)
+    {
+        if (row >= 0 && row < m_rows.size())
+            m_rows.removeAt(row);
+    }
     int RowCount() const { return int(m_rows.size()); }
     QVariant Value(int row, const QString &field) const;
     QString TextAt(int row, const QString &field) const { return Value(row, field).toString(); }
