@@ -14,6 +14,8 @@
 #include "radio/WriteTransfer.h"
 #include "support/CoreFixture.h"
 
+#include <QTimer>
+
 namespace {
 
 class RadioLink : public CoreFixture
@@ -252,6 +254,23 @@ TEST_F(RadioLink, TimeOutOnTheLastRecordChangesNothing)
     EXPECT_FALSE(write());
     EXPECT_EQ(messages.texts(), QStringList {Language->ComError});
     EXPECT_EQ(MemorySnapshot::take(), before);
+}
+
+TEST_F(RadioLink, CablePulledMidTransferEndsInComErrorAndChangesNothing)
+{
+    SimulatedRadio radio({}, TestCodeplug::Programmed().memory().bytes);
+    usePort(radio);
+    const MemorySnapshot before = MemorySnapshot::take();
+    ReadTransfer link;
+    // After the click's pause and the handshake, while the records are being read.
+    QTimer::singleShot(950, [&radio] { radio.pull(); });
+    ASSERT_TRUE(RunAttempt(link));
+    EXPECT_FALSE(link.ReadDone);
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.asked().first().text, Language->ComError);
+    EXPECT_EQ(messages.asked().first().type, int(MsgRetryCancel));
+    EXPECT_EQ(MemorySnapshot::take(), before);
+    EXPECT_EQ(StagedRead(), nullptr);
 }
 
 TEST_F(RadioLink, WrongAcknowledgeEndsTheReadWithComError)

@@ -43,6 +43,12 @@ void SimulatedRadio::stop()
     m_process.waitForFinished(1000);
 }
 
+void SimulatedRadio::pull()
+{
+    m_process.kill();
+    m_process.waitForFinished(3000);
+}
+
 QStringList SimulatedRadio::log()
 {
     QFile f(m_dir.filePath(QStringLiteral("log.txt")));

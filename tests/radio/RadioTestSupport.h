@@ -35,6 +35,8 @@ public:
     QString device() const { return m_device; }
     // Stops the radio, which then saves its memory and has logged every frame.
     void stop();
+    // The cable is pulled: the radio and its terminal vanish at once.
+    void pull();
     QStringList log();
     QByteArray image();
 
