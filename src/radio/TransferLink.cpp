@@ -162,6 +162,12 @@ void TransferLink::myPortTrigger(qint64 waiting)
         break;
     case Identify: {
         HeadTime.stop();
+        if (s.LineErrorSeen) {
+            // The attempt failed on the line before its worker started; it goes no further.
+            m_linkState = Ended;
+            LineErrorEndsAttempt();
+            break;
+        }
         TryTime.stop();
         const QString identity = BytesToText(reinterpret_cast<const char *>(s.RxBuffer), 8);
         CheckModel(identity);

@@ -81,6 +81,8 @@ protected:
     virtual void CheckModel(const QString &identity) = 0;
     // Called with everyStepDone false also when the reply time-out abandons the worker.
     virtual void Completion(bool everyStepDone, bool abandoned) = 0;
+    // A line error came during the handshake: the identity answer is not acted on.
+    virtual void LineErrorEndsAttempt() {}
     // The reply time-out's Retry: each dialog starts its new attempt its own way.
     virtual void RetryAfterReplyTimeout() = 0;
 

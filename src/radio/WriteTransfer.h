@@ -50,6 +50,7 @@ protected:
     void CheckModel(const QString &identity) override;
     void Completion(bool everyStepDone, bool abandoned) override;
     void RetryAfterReplyTimeout() override;
+    void LineErrorEndsAttempt() override { Completion(false, false); }
 
 private:
     void StartAttempt();

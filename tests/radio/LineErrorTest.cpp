@@ -79,17 +79,22 @@ TEST_F(LineErrors, LaterLineErrorOfAReadReportsComErrorAndChangesNothing)
 
 TEST_F(LineErrors, WriteReportsALineErrorAtOnceWithoutRestart)
 {
-    InProcessPort *port = radioPort();
-    lineErrorsAt(port, {10});
-    TestCodeplug::Programmed().load();
-    WriteTransfer link(port);
-    ASSERT_TRUE(RunAttempt(link));
-    EXPECT_FALSE(link.WriteDone);
-    ASSERT_EQ(messages.count(), 1);
-    EXPECT_EQ(messages.asked().first().text, Language->ComError);
-    EXPECT_EQ(messages.asked().first().type, int(MsgInformation));
-    EXPECT_EQ(port->log().count(WakeUp), 1);
-    EXPECT_LE(port->log().size(), 11) << "the worker stops at the failed step";
+    // In the handshake, and among the records.
+    for (int frame : {1, 10}) {
+        messages.clear();
+        InProcessPort *port = radioPort();
+        lineErrorsAt(port, {frame});
+        TestCodeplug::Programmed().load();
+        WriteTransfer link(port);
+        ASSERT_TRUE(RunAttempt(link)) << frame;
+        EXPECT_FALSE(link.WriteDone);
+        ASSERT_EQ(messages.count(), 1) << frame;
+        EXPECT_EQ(messages.asked().first().text, Language->ComError);
+        EXPECT_EQ(messages.asked().first().type, int(MsgInformation));
+        EXPECT_EQ(port->log().count(WakeUp), 1);
+        EXPECT_LE(port->log().size(), frame + 1) << "the worker stops at the failed step";
+        EXPECT_TRUE(link.okEnabled());
+    }
 }
 
 TEST_F(LineErrors, NoLineErrorIsRaisedOutsideAnAttempt)
