@@ -2,10 +2,10 @@
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
+
+#include <string>
 #else
 #include <iconv.h>
-
-#include <cerrno>
 #endif
 
 #ifdef Q_OS_WIN

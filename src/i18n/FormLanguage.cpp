@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -34,6 +35,8 @@ namespace {
 // file last gave it. A text that differs from the last one given was set by the window itself
 // since, and counts as built in from then on.
 const char BuiltInProperty[] = "zqBuiltInTexts";
+
+const char StaticTextProperty[] = "StaticText";
 
 const int NeverTranslate = -2;
 const int FirstItemOnly = -3;
@@ -123,7 +126,7 @@ private:
     {
         const QList<QObject *> places = action->associatedObjects();
         for (QObject *place : places) {
-            if (qobject_cast<QMenu *>(place))
+            if (qobject_cast<QMenu *>(place) || qobject_cast<QMenuBar *>(place))
                 return true;
         }
         return false;
@@ -157,16 +160,17 @@ private:
             (object->*set)(result);
     }
 
-    void relabelAction(QAction *action, bool withHint)
+    // Caption, then hint. The hint is taken before the caption changes, because a tool tip that
+    // was never set follows the caption and would otherwise take the new caption as built in.
+    template <typename T>
+    void relabelCaptionAndHint(T *object, QString (T::*get)() const, void (T::*set)(const QString &))
     {
-        relabelCaption(action, &QAction::text, &QAction::setText);
-        if (withHint) {
-            const QString current = action->toolTip();
-            const QString hint = text(action, QStringLiteral("Hint"), current,
-                                      action->objectName() + QStringLiteral(".Hint"));
-            if (m_change && hint != current)
-                action->setToolTip(hint);
-        }
+        const QString currentHint = object->toolTip();
+        relabelCaption(object, get, set);
+        const QString hint = text(object, QStringLiteral("Hint"), currentHint,
+                                  object->objectName() + QStringLiteral(".Hint"));
+        if (m_change && hint != object->toolTip())
+            object->setToolTip(hint);
     }
 
     void visit(QObject *object)
@@ -175,22 +179,18 @@ private:
         auto *tabs = tabWidgetOf(object);
 
         if (auto *label = qobject_cast<QLabel *>(object)) {
-            relabelCaption(label, &QLabel::text, &QLabel::setText);
+            if (!label->property(StaticTextProperty).toBool())
+                relabelCaption(label, &QLabel::text, &QLabel::setText);
         } else if (action && inMenu(action)) {
-            relabelAction(action, false);
+            relabelCaption(action, &QAction::text, &QAction::setText);
         } else if (auto *menu = qobject_cast<QMenu *>(object)) {
             relabelCaption(menu, &QMenu::title, &QMenu::setTitle);
         } else if (auto *button = qobject_cast<QPushButton *>(object)) {
             relabelCaption(button, &QPushButton::text, &QPushButton::setText);
         } else if (action && inToolBar(action)) {
-            relabelAction(action, true);
+            relabelCaptionAndHint(action, &QAction::text, &QAction::setText);
         } else if (auto *toolButton = qobject_cast<QToolButton *>(object)) {
-            relabelCaption(toolButton, &QToolButton::text, &QToolButton::setText);
-            const QString current = toolButton->toolTip();
-            const QString hint = text(toolButton, QStringLiteral("Hint"), current,
-                                      toolButton->objectName() + QStringLiteral(".Hint"));
-            if (m_change && hint != current)
-                toolButton->setToolTip(hint);
+            relabelCaptionAndHint<QAbstractButton>(toolButton, &QAbstractButton::text, &QAbstractButton::setText);
         } else if (auto *grid = dynamic_cast<GridTitles *>(object)) {
             relabelGrid(object, grid);
         } else if (auto *combo = qobject_cast<QComboBox *>(object)) {
@@ -261,6 +261,11 @@ private:
     bool m_translateItems;
 };
 
+}
+
+void SetStaticText(QWidget *label)
+{
+    label->setProperty(StaticTextProperty, true);
 }
 
 void ApplyFormLanguage(QWidget *window, const QString &languageName, bool translateItems)

@@ -7,7 +7,7 @@
 class QWidget;
 
 // What is re-labelled, by objectName (objects without a name, and names starting with "qt_",
-// are left alone), in the order the window owns them, first fitting kind wins:
+// are left alone, and so are labels marked with SetStaticText), in the order the window owns them, first fitting kind wins:
 //   QLabel                                   name.Caption
 //   QAction in a QMenu, or a QMenu's title   name.Caption
 //   QPushButton                              name.Caption
@@ -28,6 +28,10 @@ void ApplyFormLanguage(QWidget *window, const QString &languageName, bool transl
 
 // The same from a language file given by its path.
 void ApplyFormLanguageFile(QWidget *window, const QString &filePath, bool translateItems);
+
+// Marks a QLabel that shows a value rather than a caption (a static text): the language files
+// leave it alone.
+void SetStaticText(QWidget *label);
 
 // A key a window reads from the language files.
 struct LanguageKey

@@ -64,6 +64,9 @@ public:
         menuItem->setToolTip(QStringLiteral("menu hint"));
         SetTag(menuItem, 3);
         menu->addAction(menuItem);
+        barItem = new QAction(QStringLiteral("&Help"), this);
+        barItem->setObjectName(QStringLiteral("nHelp"));
+        bar->addAction(barItem);
 
         auto *toolBar = new QToolBar(this);
         toolAction = new QAction(QStringLiteral("Open"), this);
@@ -122,6 +125,11 @@ public:
         SetTag(fixedList, -2);
         layout->addWidget(fixedList);
 
+        value = new QLabel(QStringLiteral("460.05000"), this);
+        value->setObjectName(QStringLiteral("lbFrequency"));
+        SetStaticText(value);
+        layout->addWidget(value);
+
         edit = new QLineEdit(QStringLiteral("typed"), this);
         edit->setObjectName(QStringLiteral("eText"));
         layout->addWidget(edit);
@@ -164,7 +172,7 @@ public:
         QStringList t = {windowTitle(), label->text(), menu->title(), menuItem->text(), menuItem->toolTip(),
                          toolAction->text(), toolAction->toolTip(), toolButton->text(), toolButton->toolTip(),
                          button->text(), check->text(), radio->text(), group->title(), tabs->tabText(0),
-                         edit->text(), childLabel->text()};
+                         edit->text(), childLabel->text(), barItem->text(), value->text()};
         t << grid->titles << fixedGrid->titles << items(combo) << items(firstOnly) << items(fixedCombo)
           << items(list) << items(fixedList);
         return t;
@@ -173,6 +181,7 @@ public:
     QLabel *label;
     QMenu *menu;
     QAction *menuItem;
+    QAction *barItem;
     QAction *toolAction;
     QToolButton *toolButton;
     QPushButton *button;
@@ -187,6 +196,7 @@ public:
     QTabWidget *tabs;
     QListWidget *list;
     QListWidget *fixedList;
+    QLabel *value;
     QLineEdit *edit;
     QDialog *child;
     QLabel *childLabel;
@@ -198,6 +208,7 @@ const QByteArray FullFile = "[fTest]\r\n"
                             "nFile.Caption=&Datei\r\n"
                             "nOpen.Caption=&Öffnen\r\n"
                             "nOpen.Hint=never read\r\n"
+                            "nHelp.Caption=&Hilfe\r\n"
                             "tbOpen.Caption=Öffnen\r\n"
                             "tbOpen.Hint=Datei öffnen\r\n"
                             "tbSave.Caption=Sichern\r\n"
@@ -221,6 +232,7 @@ const QByteArray FullFile = "[fTest]\r\n"
                             "lbValue.1=Zwei\r\n"
                             "lbCodes.0=never read\r\n"
                             "eText.Caption=never read\r\n"
+                            "lbFrequency.Caption=never read\r\n"
                             "[fChild]\r\n"
                             "Label1.Caption=never read\r\n";
 
@@ -248,6 +260,7 @@ TEST_F(FormLanguageTest, EveryKindOfComponentTakesItsText)
     EXPECT_EQ(w.menu->title(), QStringLiteral("&Datei"));
     EXPECT_EQ(w.menuItem->text(), QStringLiteral("&Öffnen"));
     EXPECT_EQ(w.menuItem->toolTip(), QStringLiteral("menu hint"));
+    EXPECT_EQ(w.barItem->text(), QStringLiteral("&Hilfe"));
     EXPECT_EQ(w.toolAction->text(), QStringLiteral("Öffnen"));
     EXPECT_EQ(w.toolAction->toolTip(), QStringLiteral("Datei öffnen"));
     EXPECT_EQ(w.toolButton->text(), QStringLiteral("Sichern"));
@@ -268,6 +281,7 @@ TEST_F(FormLanguageTest, EveryKindOfComponentTakesItsText)
     EXPECT_EQ(TestWindow::items(w.list), QStringList({"Eins", "Zwei"}));
     EXPECT_EQ(TestWindow::items(w.fixedList), QStringList({"D023N"}));
     EXPECT_EQ(w.edit->text(), QStringLiteral("typed"));
+    EXPECT_EQ(w.value->text(), QStringLiteral("460.05000"));
     EXPECT_EQ(w.childLabel->text(), QStringLiteral("Child"));
 }
 
@@ -364,7 +378,7 @@ TEST_F(FormLanguageTest, KeysListedAreTheKeysRead)
         return n;
     };
     const QStringList withItems = names(FormLanguageKeys(&w, true));
-    EXPECT_EQ(withItems, QStringList({"fTest.Caption", "Label1.Caption", "nFile.Caption", "nOpen.Caption",
+    EXPECT_EQ(withItems, QStringList({"fTest.Caption", "Label1.Caption", "nFile.Caption", "nOpen.Caption", "nHelp.Caption",
                                       "tbOpen.Caption", "tbOpen.Hint", "tbSave.Caption", "tbSave.Hint",
                                       "btnOk.Caption", "gvData.1", "gvData.2", "cbMonikey.0", "cbMonikey.1",
                                       "cbMonikey.2", "cbTxTimeout.0", "chBeep.Caption", "gbOptions.Caption",
@@ -380,6 +394,25 @@ TEST_F(FormLanguageTest, KeysListedAreTheKeysRead)
     EXPECT_EQ(missing.size(), withoutItems.size() - 1);
     EXPECT_EQ(missing.first(), QStringLiteral("[fTest] Label1.Caption"));
     EXPECT_TRUE(MissingLanguageKeys(&w, true, writeLanguage(QStringLiteral("German"), FullFile)).isEmpty());
+}
+
+TEST_F(FormLanguageTest, AHintNeverSetStaysTheBuiltInCaption)
+{
+    writeLanguage(QStringLiteral("German"), "[fBar]\r\ntbNew.Caption=Neu\r\n");
+    QWidget w;
+    w.setObjectName(QStringLiteral("fBar"));
+    auto *bar = new QToolBar(&w);
+    auto *action = new QAction(QStringLiteral("&New"), &w);
+    action->setObjectName(QStringLiteral("tbNew"));
+    bar->addAction(action);
+    const QString builtInHint = action->toolTip();
+
+    ApplyFormLanguage(&w, QStringLiteral("German"), true);
+    EXPECT_EQ(action->text(), QStringLiteral("Neu"));
+    EXPECT_EQ(action->toolTip(), builtInHint);
+    ApplyFormLanguage(&w, QStringLiteral("Missing"), true);
+    EXPECT_EQ(action->text(), QStringLiteral("&New"));
+    EXPECT_EQ(action->toolTip(), builtInHint);
 }
 
 }

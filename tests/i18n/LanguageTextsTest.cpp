@@ -1,11 +1,13 @@
 #include "app/Globals.h"
 #include "app/TALL.h"
+#include "i18n/CodePage.h"
 #include "i18n/IniFile.h"
 #include "i18n/LanguageTexts.h"
 #include "i18n/TLanguage.h"
 #include "support/CoreFixture.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -113,6 +115,30 @@ TEST(ShippedLanguageFiles, HoldEveryMessageText)
             << f.first.toStdString();
     }
     EXPECT_EQ(english.Channel + english.Info, QStringLiteral("Channel Information"));
+}
+
+TEST(ShippedLanguageFiles, ReadTheSameInTheLegacyCodePage)
+{
+    QFile shipped(shippedFile("Chinese.Ini"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    QByteArray legacy;
+    ASSERT_TRUE(CodePage::fromUnicode(QString::fromUtf8(shipped.readAll()), legacy));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Chinese.Ini"));
+    QFile copy(path);
+    ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+    copy.write(legacy);
+    copy.close();
+    ASSERT_EQ(IniFile(path).encoding(), IniFile::Encoding::Gbk);
+
+    TLanguage fromUtf8;
+    TLanguage fromLegacy;
+    fromUtf8.Info.clear();
+    fromLegacy.Info.clear();
+    LoadLanguageTexts(fromUtf8, shippedFile("Chinese.Ini"));
+    LoadLanguageTexts(fromLegacy, path);
+    for (const auto &f : fieldsByKey())
+        EXPECT_EQ(fromLegacy.*f.second, fromUtf8.*f.second) << f.first.toStdString();
 }
 
 }

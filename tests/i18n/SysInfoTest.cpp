@@ -168,6 +168,19 @@ TEST_F(SysInfoTest, StartUpReadsTheConfigurationThenTheMessageTexts)
     EXPECT_EQ(Language->WriteOk, TLanguage().WriteOk);
 }
 
+TEST_F(SysInfoTest, AFreshStartIsEnglishThroughout)
+{
+    for (const char *name : {"SysInfo.Ini", "English.Ini", "Chinese.Ini"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ZQ_SOURCE_DATA_DIR "/") + QString::fromLatin1(name),
+                                pathOf(QString::fromLatin1(name))));
+    db.reset();
+    db = std::make_unique<TfMaindb>(dir.path());
+    EXPECT_EQ(ALL->LanguageName, QStringLiteral("English"));
+    EXPECT_EQ(ALL->LanguageIndex, 0);
+    EXPECT_EQ(Language->ExitProgram, QStringLiteral("Do you want to exit the program?"));
+    EXPECT_EQ(Language->Channel + Language->Info, QStringLiteral("Channel Information"));
+}
+
 TEST(ShippedSysInfo, StartsInEnglishAndOffersChinese)
 {
     TALL all;
