@@ -15,6 +15,7 @@
 #include "i18n/LanguageTexts.h"
 #include "i18n/SysInfo.h"
 #include "i18n/TLanguage.h"
+#include "i18n/TfSetLanguage.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -94,6 +95,7 @@ TfMainFrm::TfMainFrm(QWidget *parent)
     ImBack = new QLabel(this);
     ImBack->setObjectName(QStringLiteral("ImBack"));
     ImBack->hide();
+    SetStaticText(ImBack);
 
     cbCom = new QComboBox(this);
     cbCom->setObjectName(QStringLiteral("cbCom"));
@@ -258,11 +260,13 @@ void TfMainFrm::buildStrip(QWidget *central)
     stModel = new QLabel(strip);
     stModel->setObjectName(QStringLiteral("stModel"));
     stModel->setMinimumWidth(120);
+    SetStaticText(stModel);
     Label4 = new QLabel(QStringLiteral("Frequency: "), strip);
     Label4->setObjectName(QStringLiteral("Label4"));
     stFreq = new QLabel(strip);
     stFreq->setObjectName(QStringLiteral("stFreq"));
     stFreq->setMinimumWidth(120);
+    SetStaticText(stFreq);
     lCom = new QLabel(QStringLiteral("Port: "), strip);
     lCom->setObjectName(QStringLiteral("lCom"));
     lCom->setVisible(false);
@@ -312,6 +316,12 @@ void TfMainFrm::RegisterCommands()
         FileName.clear();
         SaveCodeplug();
     });
+    m_commands.insert(25, [this] {
+        TfSetLanguage dialog(this);
+        dialog.exec();
+        if (dialog.LanguageChanged)
+            ApplyLanguageChange();
+    });
     m_commands.insert(29, [this] { MdiArea->cascadeSubWindows(); });
     m_commands.insert(30, [this] {
         const QList<QMdiSubWindow *> windows = MdiArea->subWindowList();
@@ -350,7 +360,7 @@ void TfMainFrm::RegisterCommands()
     m_commands.insert(35, [this] { ShowAbout(); });
     // Commands whose windows are wired in with SetCommand from the program's entry:
     //   7, 8 print and preview; 9 model; 10 channel edit; 36 batch edit; 37 function settings;
-    //   18, 19 test frequencies and message; 20 read, 21 write, 24 port; 25 language.
+    //   18, 19 test frequencies and message; 20 read, 21 write, 24 port.
     // 22 (Test Online) and 26 (Tree View) are hidden items without an action.
 }
 
