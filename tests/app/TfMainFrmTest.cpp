@@ -87,7 +87,12 @@ TEST_F(MainFrmTest, StartsWithTheFirstModelAnEmptyTableAndItsBars)
         EXPECT_EQ(window->Panels[i]->width(), widths[i]);
     EXPECT_TRUE(window->Panels[0]->text().isEmpty());
     EXPECT_EQ(window->Panels[3]->text(), "Port: " + ALL->PortName);
-    EXPECT_EQ(window->Panels[1]->text(), QDate::currentDate().toString("yyyy/MM/dd"));
+    // The date with the system's separator between year, month and day.
+    const QString date = window->Panels[1]->text();
+    ASSERT_EQ(date.size(), 10);
+    const QString separator = date.mid(4, 1);
+    EXPECT_EQ(date, QDate::currentDate().toString(QStringLiteral("yyyy%1MM%1dd").arg(separator)));
+    EXPECT_FALSE(separator.at(0).isLetterOrNumber());
 
     ASSERT_NE(window->fChInfo, nullptr);
     EXPECT_EQ(window->MdiArea->subWindowList().size(), 1);
@@ -463,6 +468,23 @@ TEST_F(MainFrmTest, AStartUpLanguageRelabelsBothWindowsWhenShown)
     EXPECT_EQ(chinese.fChInfo->windowTitle(), QStringLiteral("信道信息"));
     EXPECT_EQ(Channels->text(ColRx, HeaderRow), QStringLiteral("接收频率"));
     EXPECT_EQ(chinese.fChInfo->lNone->text(), QStringLiteral("无"));
+}
+
+TEST_F(MainFrmTest, AMissingLanguageFileLeavesTheBuiltInTexts)
+{
+    window.reset();
+    Channels->setRowCount(2);
+    ALL->LanguageName = "Klingon";
+    ALL->LanguageIndex = 1;
+    TfMainFrm main;
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    EXPECT_EQ(main.findChild<QMenu *>("nFile")->title(), "&File");
+    EXPECT_EQ(Channels->text(ColRx, HeaderRow), "RX Frequency");
+    EXPECT_EQ(main.fChInfo->lNone->text(), "None");
+    main.ApplyLanguageChange();
+    EXPECT_EQ(Language->Caution, QStringLiteral("注意")); // the built-in message texts
+    EXPECT_EQ(Channels->text(ColDecode, HeaderRow), "QT/DQT Dec");
 }
 
 TEST_F(MainFrmTest, LoadStagedChannelsFillsTheTableAndForgetsTheFile)
