@@ -6,6 +6,9 @@
 #include "app/ShowMessage.h"
 #include "app/TALL.h"
 #include "app/Tag.h"
+#include "channels/CellGrid.h"
+#include "channels/TfBBatchEdit.h"
+#include "channels/TfBInfoEdit.h"
 #include "channels/TfChInfo.h"
 #include "codeplug/ChannelTable.h"
 #include "codeplug/Codeplug.h"
@@ -16,6 +19,10 @@
 #include "i18n/SysInfo.h"
 #include "i18n/TLanguage.h"
 #include "i18n/TfSetLanguage.h"
+#include "settings/TfBFunSet.h"
+#include "settings/TfEmbeddedMessage.h"
+#include "settings/TfModel.h"
+#include "settings/TfTestFrequency.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -358,9 +365,17 @@ void TfMainFrm::RegisterCommands()
     });
     m_commands.insert(34, [this] { ShowHelp(); });
     m_commands.insert(35, [this] { ShowAbout(); });
+    // The channel dialogs count channels as the channel table has rows for them.
+    m_commands.insert(10, [this] {
+        OpenChannelEdit(this, fChInfo ? fChInfo->gvData->currentRow() : FirstChannelRow, Channels->rowCount() - 2);
+    });
+    m_commands.insert(36, [this] { OpenBatchEdit(this, Channels->rowCount() - 2); });
+    m_commands.insert(37, [this] { OpenFunctionSettings(this); });
+    m_commands.insert(18, [this] { OpenTestFrequency(this); });
+    m_commands.insert(19, [this] { OpenEmbeddedMessage(this); });
+    m_commands.insert(9, [this] { RunModelChange(this, [this] { NewCodeplug(); }); });
     // Commands whose windows are wired in with SetCommand from the program's entry:
-    //   7, 8 print and preview; 9 model; 10 channel edit; 36 batch edit; 37 function settings;
-    //   18, 19 test frequencies and message; 20 read, 21 write, 24 port.
+    //   7, 8 print and preview; 20 read, 21 write, 24 port.
     // 22 (Test Online) and 26 (Tree View) are hidden items without an action.
 }
 
