@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and then starts the program (run) or passes all tests (test).
-#   ./build.sh run          build and start the program
+#   ./build.sh run [FILE]   build and start the program (opening a data file when given)
 #   ./build.sh test         build and run every test
 #   ./build.sh test --sanitize   the same, built with AddressSanitizer and UndefinedBehaviorSanitizer
 set -euo pipefail
@@ -9,10 +9,11 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 shift || true
 sanitize=0
+rest=()
 for a in "$@"; do
   case "$a" in
     --sanitize) sanitize=1 ;;
-    *) ;;
+    *) rest+=("$a") ;;
   esac
 done
 
@@ -42,7 +43,7 @@ cmake --build "$builddir" -j"$(nproc)"
 
 case "$mode" in
   run)
-    exec "$builddir/bin/zq410-cli" info
+    exec "$builddir/bin/zq410" ${rest[@]+"${rest[@]}"}
     ;;
   test)
     export QT_QPA_PLATFORM=offscreen
