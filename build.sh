@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and then starts the program (run) or passes all tests (test).
-#   ./build.sh run          build and start the program
+#   ./build.sh run [FILE]   build and start the program (opening a data file when given)
 #   ./build.sh test         build and run every test
 #   ./build.sh simulate     build and start the program with a simulated radio on a port of its own
 #   ./build.sh test --sanitize   the same, built with AddressSanitizer and UndefinedBehaviorSanitizer
@@ -10,10 +10,11 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 shift || true
 sanitize=0
+rest=()
 for a in "$@"; do
   case "$a" in
     --sanitize) sanitize=1 ;;
-    *) ;;
+    *) rest+=("$a") ;;
   esac
 done
 
@@ -43,7 +44,7 @@ cmake --build "$builddir" -j"$(nproc)"
 
 case "$mode" in
   run)
-    exec "$builddir/bin/zq410-cli" info
+    exec "$builddir/bin/zq410" ${rest[@]+"${rest[@]}"}
     ;;
   simulate)
     # The simulated radio keeps its memory in the build directory between runs.

@@ -25,6 +25,7 @@ TfFrmAbout::TfFrmAbout(QWidget *parent)
     ImApp->setGeometry(16, 16, 32, 32);
     ImApp->setPixmap(QPixmap::fromImage(ApplicationIcon()));
     ImApp->installEventFilter(this);
+    SetStaticText(ImApp);
 
     auto label = [this](QWidget *parent, const char *name, const char *text, int top) {
         auto *l = new QLabel(QLatin1String(text), parent);

@@ -18,6 +18,7 @@
 #include "i18n/LanguageTexts.h"
 #include "i18n/SysInfo.h"
 #include "i18n/TLanguage.h"
+#include "i18n/TfSetLanguage.h"
 #include "radio/PortNames.h"
 #include "settings/TfBFunSet.h"
 #include "settings/TfEmbeddedMessage.h"
@@ -102,6 +103,7 @@ TfMainFrm::TfMainFrm(QWidget *parent)
     ImBack = new QLabel(this);
     ImBack->setObjectName(QStringLiteral("ImBack"));
     ImBack->hide();
+    SetStaticText(ImBack);
 
     cbCom = new QComboBox(this);
     cbCom->setObjectName(QStringLiteral("cbCom"));
@@ -266,11 +268,13 @@ void TfMainFrm::buildStrip(QWidget *central)
     stModel = new QLabel(strip);
     stModel->setObjectName(QStringLiteral("stModel"));
     stModel->setMinimumWidth(120);
+    SetStaticText(stModel);
     Label4 = new QLabel(QStringLiteral("Frequency: "), strip);
     Label4->setObjectName(QStringLiteral("Label4"));
     stFreq = new QLabel(strip);
     stFreq->setObjectName(QStringLiteral("stFreq"));
     stFreq->setMinimumWidth(120);
+    SetStaticText(stFreq);
     lCom = new QLabel(QStringLiteral("Port: "), strip);
     lCom->setObjectName(QStringLiteral("lCom"));
     lCom->setVisible(false);
@@ -323,6 +327,12 @@ void TfMainFrm::RegisterCommands()
         FileName.clear();
         SaveCodeplug();
     });
+    m_commands.insert(25, [this] {
+        TfSetLanguage dialog(this);
+        dialog.exec();
+        if (dialog.LanguageChanged)
+            ApplyLanguageChange();
+    });
     m_commands.insert(29, [this] { MdiArea->cascadeSubWindows(); });
     m_commands.insert(30, [this] {
         const QList<QMdiSubWindow *> windows = MdiArea->subWindowList();
@@ -371,7 +381,7 @@ void TfMainFrm::RegisterCommands()
     m_commands.insert(7, [this] { PrintCodeplug(this, false); });
     m_commands.insert(8, [this] { PrintCodeplug(this, true); });
     // Commands whose windows are wired in with SetCommand from the program's entry:
-    //   20 read, 21 write, 24 port; 25 language.
+    //   20 read, 21 write, 24 port.
     // 22 (Test Online) and 26 (Tree View) are hidden items without an action.
 }
 

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -121,6 +122,9 @@ TfChInfo::TfChInfo(QWidget *parent)
         for (QComboBox *box : boxes())
             box->hide();
     });
+    // A box stays over its cell only while the grid does not scroll.
+    connect(gvData->horizontalScrollBar(), &QScrollBar::valueChanged, this, &TfChInfo::hideBoxes);
+    connect(gvData->verticalScrollBar(), &QScrollBar::valueChanged, this, &TfChInfo::hideBoxes);
 }
 
 QList<QComboBox *> TfChInfo::boxes() const
@@ -159,8 +163,14 @@ void TfChInfo::closeEvent(QCloseEvent *event)
 void TfChInfo::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    hideBoxes();
+}
+
+void TfChInfo::hideBoxes()
+{
     for (QComboBox *box : boxes())
-        box->hide();
+        if (box->isVisible())
+            ComBoxExit(box);
 }
 
 void TfChInfo::FormShow()
@@ -494,9 +504,7 @@ bool TfChInfo::eventFilter(QObject *watched, QEvent *event)
 void TfChInfo::CloseEditors()
 {
     gvData->endEditing(true);
-    for (QComboBox *box : {cbfsgl, cbDQT, cbQT, cbHave, cbkz})
-        if (box->isVisible())
-            ComBoxExit(box);
+    hideBoxes();
 }
 
 void TfChInfo::RelabelGrid()

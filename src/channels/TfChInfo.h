@@ -68,6 +68,8 @@ private:
     bool isToneBox(const QComboBox *box) const;
     QWidget *frame();
     void commitBox(QComboBox *box);
+    // Hides whichever box is visible, writing what was typed into it first.
+    void hideBoxes();
 
     bool m_shown = false;
     bool m_loadingBox = false;
