@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and then starts the program (run) or passes all tests (test).
-#   ./build.sh run [FILE]   build and start the program (opening a data file when given)
+#   ./build.sh run [FILE]   build and start the program with a simulated radio on a port of its
+#                           own (opening a data file when given)
 #   ./build.sh test         build and run every test
-#   ./build.sh simulate     build and start the program with a simulated radio on a port of its own
 #   ./build.sh test --sanitize   the same, built with AddressSanitizer and UndefinedBehaviorSanitizer
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -44,16 +44,15 @@ cmake --build "$builddir" -j"$(nproc)"
 
 case "$mode" in
   run)
-    exec "$builddir/bin/zq410" ${rest[@]+"${rest[@]}"}
-    ;;
-  simulate)
-    # The simulated radio keeps its memory in the build directory between runs.
+    # The program starts together with a simulated radio on a pseudo-terminal, mapped to a COM
+    # port for this run only, so a newcomer can read and write at once; the real ports stay in
+    # the port dialog. The simulated radio keeps its memory in the build directory between runs.
     radio_out=$(mktemp)
     "$builddir/bin/zq410-radiosim" --line-timing --image "$builddir/radio.img" >"$radio_out" &
     radio_pid=$!
     trap 'kill "$radio_pid" 2>/dev/null; rm -f "$radio_out"' EXIT
     for _ in $(seq 50); do [ -s "$radio_out" ] && break; sleep 0.1; done
-    "$builddir/bin/zq410" --simulated-port "$(head -n 1 "$radio_out")"
+    "$builddir/bin/zq410" --simulated-port "$(head -n 1 "$radio_out")" ${rest[@]+"${rest[@]}"}
     ;;
   test)
     export QT_QPA_PLATFORM=offscreen
@@ -64,7 +63,7 @@ case "$mode" in
     ctest --test-dir "$builddir" --output-on-failure -j"$(nproc)"
     ;;
   *)
-    echo "usage: $0 run|test|simulate [--sanitize]" >&2
+    echo "usage: $0 run [FILE] | test [--sanitize]" >&2
     exit 2
     ;;
 esac

@@ -166,6 +166,7 @@ TEST_F(MainFrmTest, MenusAndToolBarCarryTheirTagsShortcutsAndHints)
 
 TEST_F(MainFrmTest, CommandsWithoutTheirWindowsAreDisabledAndWiringEnablesThem)
 {
+    // The radio commands are wired by the program entry, which this window is built without.
     const QList<int> pending = {20, 21, 22, 24, 26};
     for (QAction *a : window->CommandActions()) {
         const int tag = TagOf(a);
