@@ -1,5 +1,6 @@
 #include "channels/TfBBatchEdit.h"
 
+#include "app/FormBuilding.h"
 #include "app/Globals.h"
 #include "app/ShowMessage.h"
 #include "app/TALL.h"
@@ -27,29 +28,6 @@
 #include <utility>
 
 namespace {
-
-QComboBox *makeList(QWidget *parent, const char *name, const QStringList &items, int index)
-{
-    auto *box = new QComboBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->addItems(items);
-    box->setCurrentIndex(index);
-    return box;
-}
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
-template<typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 const QStringList yesNo = {QStringLiteral("Yes"), QStringLiteral("No")};
 

@@ -1,5 +1,6 @@
 #include "settings/TfBFunSet.h"
 
+#include "app/FormBuilding.h"
 #include "app/Globals.h"
 #include "app/TALL.h"
 #include "app/Tag.h"
@@ -22,20 +23,6 @@
 #include <utility>
 
 namespace {
-
-template<typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QComboBox *makeList(QWidget *parent, const char *name, const QStringList &items)
-{
-    auto *box = named(new QComboBox(parent), name);
-    box->addItems(items);
-    return box;
-}
 
 QStringList offOn()
 {

@@ -1,5 +1,6 @@
 #include "settings/TfModel.h"
 
+#include "app/FormBuilding.h"
 #include "app/Globals.h"
 #include "app/ShowMessage.h"
 #include "app/TALL.h"
@@ -17,13 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template<typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 void selectOrFirst(QComboBox *box, const QString &text)
 {
